@@ -59,12 +59,12 @@ std::optional<Field> field_by_name(std::string_view name) noexcept;
 // Read gives the field's whole text at that moment (empty when it holds none); write replaces the
 // whole text. Every read sees the text most recently written.
 class Fields {
-public:
+  public:
     virtual ~Fields() = default;
     virtual std::string read(Field field) const = 0;
     virtual void write(Field field, std::string_view text) = 0;
 
-protected:
+  protected:
     Fields() = default;
     Fields(const Fields&) = default;
     Fields& operator=(const Fields&) = default;
@@ -72,12 +72,12 @@ protected:
 
 // Fields held in memory, all empty at first.
 class FieldTexts final : public Fields {
-public:
+  public:
     std::string read(Field field) const override { return texts_[index(field)]; }
     void write(Field field, std::string_view text) override { texts_[index(field)].assign(text); }
     const std::string& text(Field field) const { return texts_[index(field)]; }
 
-private:
+  private:
     static std::size_t index(Field field) { return static_cast<std::size_t>(field); }
     std::array<std::string, field_count> texts_;
 };

@@ -24,7 +24,9 @@ char fold_code_point(std::uint32_t cp) noexcept {
     }
 }
 
-bool is_continuation(unsigned char byte) noexcept { return (byte & 0xC0) == 0x80; }
+bool is_continuation(unsigned char byte) noexcept {
+    return (byte & 0xC0) == 0x80;
+}
 
 }  // namespace
 

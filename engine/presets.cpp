@@ -54,7 +54,9 @@ bool equal_ignoring_ascii_case(std::string_view a, std::string_view b) noexcept 
 
 }  // namespace
 
-const std::array<PresetEntry, preset_count>& preset_table() noexcept { return table; }
+const std::array<PresetEntry, preset_count>& preset_table() noexcept {
+    return table;
+}
 
 const std::array<const PresetEntry*, preset_count>& presets_in_grid_order() noexcept {
     return grid;

@@ -6,9 +6,13 @@ namespace pixtallo::engine {
 namespace {
 
 // A field's value: its text at this moment, read leniently. Read afresh every time it is named.
-double value(const Fields& fields, Field field) { return text_to_number(fields.read(field)); }
+double value(const Fields& fields, Field field) {
+    return text_to_number(fields.read(field));
+}
 
-double count_as_double(std::int32_t count) { return static_cast<double>(count); }
+double count_as_double(std::int32_t count) {
+    return static_cast<double>(count);
+}
 
 }  // namespace
 

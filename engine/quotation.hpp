@@ -11,11 +11,11 @@ namespace pixtallo::engine {
 // so they work with the rounded figures the user sees. Never fails: whatever the fields hold,
 // every result field is written. Keeps nothing between runs.
 class QuotationProcedure {
-public:
+  public:
     explicit QuotationProcedure(const PanelPreset& preset) noexcept : preset_(preset) {}
     void run(Fields& fields) const;
 
-private:
+  private:
     PanelPreset preset_;
 };
 

@@ -13,9 +13,15 @@ namespace {
 using detail::fold_at;
 using detail::FoldedChar;
 
-bool is_digit(char c) noexcept { return c >= '0' && c <= '9'; }
-bool is_space(char c) noexcept { return c == ' ' || (c >= '\t' && c <= '\r'); }
-bool is_exponent_letter(char c) noexcept { return c == 'e' || c == 'E' || c == 'd' || c == 'D'; }
+bool is_digit(char c) noexcept {
+    return c >= '0' && c <= '9';
+}
+bool is_space(char c) noexcept {
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
+bool is_exponent_letter(char c) noexcept {
+    return c == 'e' || c == 'E' || c == 'd' || c == 'D';
+}
 
 // Where the leading number lies in the original bytes.
 struct NumberSpan {
