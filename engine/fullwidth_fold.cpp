@@ -30,11 +30,8 @@ bool is_continuation(unsigned char byte) noexcept {
 
 }  // namespace
 
-FoldedChar fold_at(std::string_view text, std::size_t pos) noexcept {
+FoldedChar fold_non_ascii(std::string_view text, std::size_t pos) noexcept {
     const auto lead = static_cast<unsigned char>(text[pos]);
-    if (lead < 0x80) {
-        return {static_cast<char>(lead), 1};
-    }
     constexpr FoldedChar invalid{not_ascii, 1};
     std::size_t length = 0;
     std::uint32_t cp = 0;

@@ -20,6 +20,16 @@ inline constexpr char not_ascii = '\x80';
 // U+FF01..U+FF5E except U+FF04 become the ASCII character 0xFEE0 below them, U+FFE5 "$",
 // U+FFE3 "~", U+3000 a blank, U+2605 and U+2606 "*". An invalid, overlong or truncated sequence
 // yields a one-byte not_ascii character, so a scan always moves on.
-FoldedChar fold_at(std::string_view text, std::size_t pos) noexcept;
+// fold_at for a character whose first byte is 0x80 or above.
+FoldedChar fold_non_ascii(std::string_view text, std::size_t pos) noexcept;
+
+// Inline: numbers are mostly ASCII, and this sits in the scanner's inner loop.
+inline FoldedChar fold_at(std::string_view text, std::size_t pos) noexcept {
+    const char c = text[pos];
+    if (static_cast<unsigned char>(c) < 0x80) {
+        return {c, 1};
+    }
+    return fold_non_ascii(text, pos);
+}
 
 }  // namespace pixtallo::engine::detail

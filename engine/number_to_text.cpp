@@ -95,46 +95,51 @@ std::string number_to_text(double value) {
     const auto digit = [&](int i) { return rounded.digits[static_cast<std::size_t>(i)]; };
     const int x = rounded.exponent;
 
-    std::string text;
-    text.reserve(max_real_text_length);
+    // Built in a buffer and copied once, so short texts stay in the string's own storage.
+    std::array<char, max_real_text_length> buffer{};
+    std::size_t size = 0;
+    const auto push = [&](char c) { buffer[size++] = c; };
     // Step 7 (the sign) is written first.
     if (std::signbit(value)) {
-        text.push_back('-');
+        push('-');
     }
     if (x < -4 || x >= kept_digits) {
         // Step 5: exponent form, at least three exponent digits, sign always written.
-        text.push_back(digit(0));
+        push(digit(0));
         if (significant > 1) {
-            text.push_back('.');
+            push('.');
             for (int i = 1; i < significant; ++i) {
-                text.push_back(digit(i));
+                push(digit(i));
             }
         }
-        text.push_back('e');
-        text.push_back(x < 0 ? '-' : '+');
+        push('e');
+        push(x < 0 ? '-' : '+');
         const int magnitude = x < 0 ? -x : x;
-        text.push_back(static_cast<char>('0' + magnitude / 100));
-        text.push_back(static_cast<char>('0' + magnitude / 10 % 10));
-        text.push_back(static_cast<char>('0' + magnitude % 10));
+        push(static_cast<char>('0' + magnitude / 100));
+        push(static_cast<char>('0' + magnitude / 10 % 10));
+        push(static_cast<char>('0' + magnitude % 10));
     } else if (x >= 0) {
         // Step 6, fixed form: x + 1 digits before the point.
         for (int i = 0; i <= x; ++i) {
-            text.push_back(digit(i));
+            push(digit(i));
         }
         if (significant > x + 1) {
-            text.push_back('.');
+            push('.');
             for (int i = x + 1; i < significant; ++i) {
-                text.push_back(digit(i));
+                push(digit(i));
             }
         }
     } else {
-        text.append("0.");
-        text.append(static_cast<std::size_t>(-x - 1), '0');
+        push('0');
+        push('.');
+        for (int i = x + 1; i < 0; ++i) {
+            push('0');
+        }
         for (int i = 0; i < significant; ++i) {
-            text.push_back(digit(i));
+            push(digit(i));
         }
     }
-    return text;
+    return {buffer.data(), size};
 }
 
 }  // namespace pixtallo::engine

@@ -1,6 +1,7 @@
 #include <charconv>
 #include <cstdint>
 #include <limits>
+#include <new>
 #include <string>
 #include <system_error>
 
@@ -35,12 +36,33 @@ struct NumberSpan {
 
 // Steps 1-3: fold, skip leading white space, and find the longest prefix of the form
 // [+-] mantissa [exponent]. Folding happens character by character, so nothing is copied here.
+// Runs of ASCII digits, the common case, are skipped in a tight loop.
 NumberSpan find_number(std::string_view text) noexcept {
     NumberSpan span;
+    const std::size_t size = text.size();
     std::size_t pos = 0;
     auto at = [&](std::size_t p) -> FoldedChar {
-        return p < text.size() ? fold_at(text, p) : FoldedChar{'\0', 0};
+        return p < size ? fold_at(text, p) : FoldedChar{'\0', 0};
     };
+    auto skip_ascii_digits = [&](std::size_t p) {
+        while (p < size && is_digit(text[p])) {
+            ++p;
+        }
+        return p;
+    };
+    // Reads digits, ASCII or full-width, from p; gives where they end and whether any were read.
+    auto read_digits = [&](std::size_t p, bool& folded) {
+        for (;;) {
+            p = skip_ascii_digits(p);
+            const FoldedChar c = at(p);
+            if (c.length <= 1 || !is_digit(c.ascii)) {
+                return p;
+            }
+            folded = true;
+            p += c.length;
+        }
+    };
+
     FoldedChar c = at(pos);
     while (c.length != 0 && is_space(c.ascii)) {
         pos += c.length;
@@ -49,19 +71,18 @@ NumberSpan find_number(std::string_view text) noexcept {
     if (c.ascii == '+' || c.ascii == '-') {
         span.negative = c.ascii == '-';
         pos += c.length;
-        c = at(pos);
     }
     span.begin = pos;
     bool folded = false;
-    bool seen_point = false;
-    bool seen_digit = false;
-    // Mantissa: digits with at most one point, at least one digit.
-    while (c.length != 0 && (is_digit(c.ascii) || (c.ascii == '.' && !seen_point))) {
-        seen_digit = seen_digit || is_digit(c.ascii);
-        seen_point = seen_point || c.ascii == '.';
+    // Mantissa: digits with at most one point, at least one digit in all.
+    pos = read_digits(pos, folded);
+    bool seen_digit = pos != span.begin;
+    c = at(pos);
+    if (c.ascii == '.') {
+        const std::size_t after_point = pos + c.length;
         folded = folded || c.length > 1;
-        pos += c.length;
-        c = at(pos);
+        pos = read_digits(after_point, folded);
+        seen_digit = seen_digit || pos != after_point;
     }
     if (!seen_digit) {
         return span;  // no mantissa: a point alone, a sign alone, or nothing
@@ -69,21 +90,18 @@ NumberSpan find_number(std::string_view text) noexcept {
     span.found = true;
     span.end = pos;
     // Exponent: taken only when a digit follows the letter and its optional sign.
+    c = at(pos);
     if (c.length != 0 && is_exponent_letter(c.ascii)) {
         bool exponent_folded = c.length > 1 || c.ascii == 'd' || c.ascii == 'D';
         std::size_t p = pos + c.length;
-        FoldedChar e = at(p);
-        if (e.ascii == '+' || e.ascii == '-') {
-            exponent_folded = exponent_folded || e.length > 1;
-            p += e.length;
-            e = at(p);
+        const FoldedChar sign = at(p);
+        if (sign.ascii == '+' || sign.ascii == '-') {
+            exponent_folded = exponent_folded || sign.length > 1;
+            p += sign.length;
         }
-        if (e.length != 0 && is_digit(e.ascii)) {
-            while (e.length != 0 && is_digit(e.ascii)) {
-                exponent_folded = exponent_folded || e.length > 1;
-                p += e.length;
-                e = at(p);
-            }
+        const std::size_t digits_begin = p;
+        p = read_digits(p, exponent_folded);
+        if (p != digits_begin) {
             span.end = p;
             folded = folded || exponent_folded;
         }
@@ -139,18 +157,17 @@ double out_of_range(std::string_view number) noexcept {
     return lead_exponent + written > 0 ? std::numeric_limits<double>::infinity() : 0.0;
 }
 
-double parse_ascii(std::string_view number) noexcept {
-    double magnitude = 0.0;
-    const auto result = std::from_chars(number.data(), number.data() + number.size(), magnitude);
+// from_chars on an ASCII number; out-of-range values become an infinity or a zero.
+std::from_chars_result read_ascii(const char* first, const char* last, double& magnitude) noexcept {
+    const auto result = std::from_chars(first, last, magnitude);
     if (result.ec == std::errc::result_out_of_range) {
-        return out_of_range(number);
+        magnitude = out_of_range({first, static_cast<std::size_t>(result.ptr - first)});
     }
-    return magnitude;
+    return result;
 }
 
-}  // namespace
-
-double text_to_number(std::string_view text) noexcept {
+// The general path: any mix of ASCII and full-width forms.
+double read_general(std::string_view text) noexcept {
     const NumberSpan span = find_number(text);
     if (!span.found) {
         return 0.0;  // step 4: no mantissa gives positive zero
@@ -160,14 +177,44 @@ double text_to_number(std::string_view text) noexcept {
         // Rare (full-width input or a "d" exponent); the only path that allocates. Out of memory
         // cannot be reported from here, so it reads as no number.
         try {
-            magnitude = parse_ascii(folded_copy(text, span));
+            const std::string ascii = folded_copy(text, span);
+            read_ascii(ascii.data(), ascii.data() + ascii.size(), magnitude);
         } catch (const std::bad_alloc&) {
             return 0.0;
         }
     } else {
-        magnitude = parse_ascii(text.substr(span.begin, span.end - span.begin));
+        read_ascii(text.data() + span.begin, text.data() + span.end, magnitude);
     }
     return span.negative ? -magnitude : magnitude;
+}
+
+}  // namespace
+
+double text_to_number(std::string_view text) noexcept {
+    // Fast path for plain ASCII numbers, by far the most common: from_chars reads the same
+    // grammar on them. It must not see a sign it would take for "-inf" or "-nan", and where the
+    // number may go on in a way only the general path reads (a full-width character, a "d"
+    // exponent, an exponent letter that from_chars declined), the general path decides.
+    const char* p = text.data();
+    const char* const end = p + text.size();
+    while (p != end && is_space(*p)) {
+        ++p;
+    }
+    const bool negative = p != end && *p == '-';
+    if (p != end && (*p == '-' || *p == '+')) {
+        ++p;
+    }
+    if (p != end && (is_digit(*p) || *p == '.')) {
+        double magnitude = 0.0;
+        const auto result = read_ascii(p, end, magnitude);
+        const char next = result.ptr == end ? '\0' : *result.ptr;
+        // A point that from_chars declined may still be followed by a full-width digit.
+        if (result.ec != std::errc::invalid_argument && static_cast<unsigned char>(next) < 0x80 &&
+            !is_exponent_letter(next)) {
+            return negative ? -magnitude : magnitude;
+        }
+    }
+    return read_general(text);
 }
 
 }  // namespace pixtallo::engine
