@@ -1,0 +1,21 @@
+#pragma once
+// UTF-8 decoding for validation and display width. The command line only passes on valid UTF-8.
+
+#include <cstddef>
+#include <string_view>
+
+namespace pixtallo::quote {
+
+struct DecodedChar {
+    char32_t code_point;  // meaningful only when valid
+    std::size_t length;   // 1 for an invalid byte, so a scan always moves on
+    bool valid;
+};
+
+// The character that starts at text[pos]; pos < text.size(). Rejects overlong forms, surrogates,
+// code points above U+10FFFF and sequences cut short.
+DecodedChar decode_utf8_at(std::string_view text, std::size_t pos) noexcept;
+
+bool is_valid_utf8(std::string_view text) noexcept;
+
+}  // namespace pixtallo::quote
