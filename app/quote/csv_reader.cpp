@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 
-#include "app/quote/utf8.hpp"
+#include "engine/utf8.hpp"
 
 namespace pixtallo::quote {
 namespace {
@@ -238,7 +238,7 @@ void CsvReader::end_cell() {
         return;
     }
     const std::size_t begin = row_.ends_.empty() ? 0 : row_.ends_.back();
-    if (!is_valid_utf8(std::string_view(row_.text_).substr(begin))) {
+    if (!engine::is_valid_utf8(std::string_view(row_.text_).substr(begin))) {
         fail(RowError::InvalidUtf8);
         return;
     }

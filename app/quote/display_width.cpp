@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "app/quote/utf8.hpp"
+#include "engine/utf8.hpp"
 
 namespace pixtallo::quote {
 namespace {
@@ -45,7 +45,7 @@ std::size_t display_width(std::string_view text) noexcept {
     std::size_t width = 0;
     std::size_t pos = 0;
     while (pos < text.size()) {
-        const DecodedChar c = decode_utf8_at(text, pos);
+        const engine::DecodedChar c = engine::decode_utf8_at(text, pos);
         width += c.valid && is_wide(c.code_point) ? 2u : 1u;
         pos += c.length;
     }

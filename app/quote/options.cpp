@@ -5,7 +5,7 @@
 
 #include "app/quote/input_names.hpp"
 #include "app/quote/quoted_text.hpp"
-#include "app/quote/utf8.hpp"
+#include "engine/utf8.hpp"
 
 namespace pixtallo::quote {
 namespace {
@@ -99,7 +99,7 @@ Options parse_options(std::span<const std::string_view> args) {
         } else if (const auto input = input_by_ascii_name(name)) {
             once(input_seen[*input], name);
             const std::string_view text = value();
-            if (!is_valid_utf8(text)) {
+            if (!engine::is_valid_utf8(text)) {
                 throw UsageError("the value of --" + std::string(name) + " is not valid UTF-8");
             }
             options.inputs[*input] = text;

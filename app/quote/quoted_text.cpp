@@ -1,6 +1,6 @@
 #include "app/quote/quoted_text.hpp"
 
-#include "app/quote/utf8.hpp"
+#include "engine/utf8.hpp"
 
 namespace pixtallo::quote {
 
@@ -10,7 +10,7 @@ std::string quoted_text(std::string_view text) {
     std::string out = "'";
     std::size_t pos = 0;
     while (pos < text.size() && pos < shown) {
-        const DecodedChar c = decode_utf8_at(text, pos);
+        const engine::DecodedChar c = engine::decode_utf8_at(text, pos);
         if (c.valid && c.code_point >= 0x20 && c.code_point != 0x7F) {
             out += text.substr(pos, c.length);
         } else {

@@ -9,8 +9,8 @@
 #include <sstream>
 
 #include "app/quote/display_width.hpp"
-#include "app/quote/utf8.hpp"
 #include "engine/presets.hpp"
+#include "engine/utf8.hpp"
 #include "run_program.hpp"
 
 namespace pixtallo::quote {
@@ -375,7 +375,7 @@ TEST(QuoteProgram, SurvivesGarbageAndWritesOnlyValidUtf8) {
     const ProgramResult result = run({"--batch"}, input);
     EXPECT_EQ(result.signal, 0);
     EXPECT_EQ(result.exit_code, 1);
-    EXPECT_TRUE(is_valid_utf8(result.out));
+    EXPECT_TRUE(engine::is_valid_utf8(result.out));
     EXPECT_TRUE(result.out.starts_with("preset,width," + result_columns + "\r\n"));
     EXPECT_NE(result.out.find("\r\nP10-4090,\"5,2\",15,"), std::string::npos);
 }

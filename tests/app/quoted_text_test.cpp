@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/quote/utf8.hpp"
+#include "engine/utf8.hpp"
 
 namespace pixtallo::quote {
 namespace {
@@ -30,7 +30,7 @@ TEST(QuotedText, CutsLongTextAtACharacterBoundary) {
     const std::string quoted = quoted_text(text);
     EXPECT_LT(quoted.size(), 80u);
     EXPECT_TRUE(quoted.ends_with("...'"));
-    EXPECT_TRUE(is_valid_utf8(quoted));
+    EXPECT_TRUE(engine::is_valid_utf8(quoted));
 }
 
 }  // namespace

@@ -1,10 +1,10 @@
 #pragma once
-// UTF-8 decoding for validation and display width. The command line only passes on valid UTF-8.
+// Strict UTF-8 decoding: every text inside the system is UTF-8, and input from outside may not be.
 
 #include <cstddef>
 #include <string_view>
 
-namespace pixtallo::quote {
+namespace pixtallo::engine {
 
 struct DecodedChar {
     char32_t code_point;  // meaningful only when valid
@@ -18,4 +18,4 @@ DecodedChar decode_utf8_at(std::string_view text, std::size_t pos) noexcept;
 
 bool is_valid_utf8(std::string_view text) noexcept;
 
-}  // namespace pixtallo::quote
+}  // namespace pixtallo::engine

@@ -1,6 +1,6 @@
-#include "app/quote/utf8.hpp"
+#include "engine/utf8.hpp"
 
-namespace pixtallo::quote {
+namespace pixtallo::engine {
 
 DecodedChar decode_utf8_at(std::string_view text, std::size_t pos) noexcept {
     const auto lead = static_cast<unsigned char>(text[pos]);
@@ -52,4 +52,4 @@ bool is_valid_utf8(std::string_view text) noexcept {
     return true;
 }
 
-}  // namespace pixtallo::quote
+}  // namespace pixtallo::engine
