@@ -1,0 +1,117 @@
+#include "ui/main_window/main_window.hpp"
+
+#include "engine/presets.hpp"
+#include "engine/quotation.hpp"
+#include "ui/layout/main_window_layout.hpp"
+#include "ui/main_window/binding_table.hpp"
+#include "ui/main_window/tab_ring.hpp"
+
+namespace pixtallo::ui {
+
+MainWindow::MainWindow(ToolkitBackend& backend, BoundHandlers& handlers)
+    : toolkit_(backend), handlers_(handlers), fields_(toolkit_) {
+    backend.set_event_sink(*this);
+}
+
+void MainWindow::open() {
+    ToolkitBackend& backend = toolkit_.backend();
+    backend.create_window(main_window_spec());
+    // Created in reverse layout order, each hidden and first a child of the window.
+    for (auto spec = controls().rbegin(); spec != controls().rend(); ++spec) {
+        backend.create_control(*spec);
+    }
+    for (const ControlSpec& spec : controls()) {
+        if (spec.parent != window_id) {
+            backend.set_parent(spec.id, spec.parent);
+        }
+    }
+    // Raising from the highest place down leaves the lowest place on top among its siblings.
+    for (auto spec = controls().rbegin(); spec != controls().rend(); ++spec) {
+        backend.raise(spec->id);
+    }
+    for (const ControlSpec& spec : controls()) {
+        if (spec.visible()) {
+            backend.show_control(spec.id);
+        }
+    }
+    // The handlers rely on this running before anything has been drawn.
+    fire(main_window_name, own_event);
+    backend.show_window();
+    backend.set_focus(tab_ring().front());
+}
+
+int MainWindow::run() {
+    return toolkit_.backend().run();
+}
+
+bool MainWindow::key_pressed(const KeyPress& key) {
+    switch (key.key) {
+        case Key::Escape:
+            toolkit_.backend().close_window();
+            return true;
+        case Key::Tab:
+            toolkit_.backend().set_focus(next_in_tab_ring(toolkit_.backend().focus(), key.shift));
+            return true;
+        case Key::Enter:  // no default button, and Enter does not move the focus
+        case Key::F1:     // help is off
+            return true;
+        case Key::Other:
+            break;
+    }
+    return false;
+}
+
+PressOutcome MainWindow::left_pressed(ControlId target, Point, int) {
+    // The client area itself drags the window; the press also reaches the window, which has no
+    // handler for it.
+    if (target == window_id) {
+        toolkit_.backend().begin_window_drag();
+        return PressOutcome::Deliver;
+    }
+    const ControlSpec& spec = control(target);
+    // Labels and group boxes drag the window and never see the press. The picture banner does
+    // not drag: its press opens the banner's web page.
+    if (spec.kind == Kind::Label || spec.kind == Kind::GroupBox) {
+        toolkit_.backend().begin_window_drag();
+        return PressOutcome::Swallow;
+    }
+    fire(spec.name, left_press_event);
+    return PressOutcome::Deliver;
+}
+
+void MainWindow::clicked(ControlId button) {
+    fire(control(button).name, own_event);
+}
+
+void MainWindow::timer_ticked(ControlId timer) {
+    fire(control(timer).name, own_event);
+}
+
+void MainWindow::fire(std::string_view control_name, int event) {
+    const Binding* binding = find_binding(control_name, event);
+    if (binding == nullptr) {
+        return;
+    }
+    switch (binding->handler) {
+        case Handler::QuotationProcedure:
+            engine::QuotationProcedure(engine::preset_by_button(control_name)->preset).run(fields_);
+            break;
+        case Handler::BuildLinkBanner:
+            handlers_.build_link_banner();
+            break;
+        case Handler::ScrollLinkBanner:
+            handlers_.scroll_link_banner();
+            break;
+        case Handler::WatchBannerHover:
+            handlers_.watch_banner_hover();
+            break;
+        case Handler::RunSystemCalculator:
+            handlers_.run_system_calculator();
+            break;
+        case Handler::OpenBannerWebPage:
+            handlers_.open_banner_web_page();
+            break;
+    }
+}
+
+}  // namespace pixtallo::ui
