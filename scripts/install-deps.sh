@@ -1,8 +1,10 @@
 #!/bin/sh
-# Installs the Debian 12 packages that building and testing Pixtallo needs. Run as root or as a
-# user who may use sudo.
+# Installs the Debian 12 packages that building, running and testing Pixtallo need. Run as root
+# or as a user who may use sudo.
 set -eu
-packages="cmake make g++ libgtest-dev libbenchmark-dev"
+packages="cmake make g++ libgtest-dev libbenchmark-dev
+    qt6-base-dev libgl-dev libx11-dev fonts-arphic-uming
+    xvfb xauth"
 if [ "$(id -u)" -eq 0 ]; then
     as_root=""
 else
@@ -10,4 +12,5 @@ else
 fi
 export DEBIAN_FRONTEND=noninteractive
 $as_root apt-get update
+# shellcheck disable=SC2086 # the list is split on purpose
 $as_root apt-get install -y --no-install-recommends $packages

@@ -7,7 +7,7 @@
 namespace pixtallo::app {
 
 class PendingHandlers final : public ui::BoundHandlers {
-public:
+  public:
     void build_link_banner() override {}
     void scroll_link_banner() override {}
     void watch_banner_hover() override {}

@@ -56,6 +56,8 @@ void HypertextView::paintEvent(QPaintEvent* event) {
     }
 }
 
-void HypertextView::mousePressEvent(QMouseEvent* event) { event->accept(); }
+void HypertextView::mousePressEvent(QMouseEvent* event) {
+    event->accept();
+}
 
 }  // namespace pixtallo::ui::qt

@@ -9,17 +9,17 @@
 namespace pixtallo::ui::qt {
 
 class HypertextView final : public QFrame {
-public:
+  public:
     HypertextView(bool with_border, QWidget* parent);
 
     void set_content(const QString& content);
     const QString& content() const { return content_; }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
-private:
+  private:
     QString content_;
 };
 

@@ -17,7 +17,9 @@ QFont song_font(const FontSpec& spec) {
     return font;
 }
 
-QFont default_font() { return song_font({12, false}); }
+QFont default_font() {
+    return song_font({12, false});
+}
 
 void apply_application_look() {
     if (QStyle* classic = QStyleFactory::create(QStringLiteral("Windows"))) {

@@ -31,15 +31,10 @@ QIcon window_icon() {
     return QIcon(QPixmap::fromImage(image.copy()));
 }
 
-QPixmap banner_picture() {
-    const auto jpeg = banner_jpeg();
-    QPixmap picture;
-    picture.loadFromData(jpeg.data(), static_cast<uint>(jpeg.size()), "JPEG");
-    return picture;
-}
-
 // A button's caption may break into lines; a carriage return before a line feed is not shown.
-QString caption(std::string_view text) { return from_utf8(text).remove(u'\r'); }
+QString caption(std::string_view text) {
+    return from_utf8(text).remove(u'\r');
+}
 
 QWidget* make_widget(const ControlSpec& spec, QWidget* parent) {
     switch (spec.kind) {
@@ -66,7 +61,7 @@ QWidget* make_widget(const ControlSpec& spec, QWidget* parent) {
         case Kind::GroupBox:
             return new QGroupBox(from_utf8(spec.text), parent);
         case Kind::PicBox:
-            return new PictureBox(banner_picture(), parent);
+            return new PictureBox(banner_jpeg(), parent);
         case Kind::SimpleHtml: {
             auto* view = new HypertextView(spec.has_border, parent);
             view->set_content(from_utf8(spec.text));
@@ -96,7 +91,9 @@ void apply_looks(QWidget* widget, const ControlSpec& spec) {
 
 }  // namespace
 
-QtToolkit::QtToolkit() { QApplication::instance()->installEventFilter(this); }
+QtToolkit::QtToolkit() {
+    QApplication::instance()->installEventFilter(this);
+}
 
 QtToolkit::~QtToolkit() {
     QApplication::instance()->removeEventFilter(this);
@@ -105,7 +102,9 @@ QtToolkit::~QtToolkit() {
     }
 }
 
-QWidget* QtToolkit::window() const { return window_.get(); }
+QWidget* QtToolkit::window() const {
+    return window_.get();
+}
 
 void QtToolkit::create_window(const WindowSpec& spec) {
     window_ = std::make_unique<TopLevelWindow>();
@@ -133,9 +132,8 @@ void QtToolkit::create_control(const ControlSpec& spec) {
     if (spec.kind == Kind::Timer) {
         auto* timer = new QTimer();
         timer->setTimerType(Qt::PreciseTimer);
-        QObject::connect(timer, &QTimer::timeout, this, [this, id = spec.id] {
-            sink_->timer_ticked(id);
-        });
+        QObject::connect(timer, &QTimer::timeout, this,
+                         [this, id = spec.id] { sink_->timer_ticked(id); });
         timers_[spec.id] = timer;
     }
     if (auto* button = qobject_cast<QPushButton*>(widget)) {
@@ -152,9 +150,13 @@ void QtToolkit::set_parent(ControlId child, ControlId group) {
     widget->hide();
 }
 
-void QtToolkit::raise(ControlId id) { widgets_.at(id)->raise(); }
+void QtToolkit::raise(ControlId id) {
+    widgets_.at(id)->raise();
+}
 
-void QtToolkit::show_control(ControlId id) { widgets_.at(id)->show(); }
+void QtToolkit::show_control(ControlId id) {
+    widgets_.at(id)->show();
+}
 
 void QtToolkit::show_window() {
     window_->show();
@@ -162,7 +164,9 @@ void QtToolkit::show_window() {
     window_->activateWindow();
 }
 
-void QtToolkit::close_window() { window_->close(); }
+void QtToolkit::close_window() {
+    window_->close();
+}
 
 void QtToolkit::begin_window_drag() {
     // Where the desktop moves windows itself, it does; elsewhere (no window manager) the window
@@ -170,11 +174,14 @@ void QtToolkit::begin_window_drag() {
     if (window_->windowHandle() != nullptr && window_->windowHandle()->startSystemMove()) {
         return;
     }
+    // From the press itself: by the time it is handled the pointer may have moved on.
     dragging_ = true;
-    drag_offset_ = QCursor::pos() - window_->pos();
+    drag_offset_ = press_position_ - window_->pos();
 }
 
-void QtToolkit::set_focus(ControlId id) { widgets_.at(id)->setFocus(Qt::TabFocusReason); }
+void QtToolkit::set_focus(ControlId id) {
+    widgets_.at(id)->setFocus(Qt::TabFocusReason);
+}
 
 ControlId QtToolkit::focus() const {
     const ControlId id = control_of(QApplication::focusWidget());
@@ -225,23 +232,31 @@ void QtToolkit::set_text(ControlId id, std::string_view text) {
     }
 }
 
-void QtToolkit::start_timer(ControlId id, int period_ms) { timers_.at(id)->start(period_ms); }
+void QtToolkit::start_timer(ControlId id, int period_ms) {
+    timers_.at(id)->start(period_ms);
+}
 
-void QtToolkit::stop_timer(ControlId id) { timers_.at(id)->stop(); }
+void QtToolkit::stop_timer(ControlId id) {
+    timers_.at(id)->stop();
+}
 
 Point QtToolkit::pointer_position() const {
     const QPoint pos = QCursor::pos();
     return {pos.x(), pos.y()};
 }
 
-Size QtToolkit::client_size() const { return {window_->width(), window_->height()}; }
+Size QtToolkit::client_size() const {
+    return {window_->width(), window_->height()};
+}
 
 Rect QtToolkit::window_rect() const {
     const QRect frame = window_->frameGeometry();
     return {frame.x(), frame.y(), frame.width(), frame.height()};
 }
 
-int QtToolkit::run() { return QApplication::exec(); }
+int QtToolkit::run() {
+    return QApplication::exec();
+}
 
 ControlId QtToolkit::control_of(const QObject* object) const {
     for (; object != nullptr; object = object->parent()) {
@@ -315,6 +330,7 @@ bool QtToolkit::filter_mouse(QObject* watched, QEvent* event) {
         target < 0) {
         return false;
     }
+    press_position_ = mouse->globalPosition().toPoint();
     const QPoint at = mouse->position().toPoint();
     const Qt::KeyboardModifiers held = mouse->modifiers();
     const int modifiers = ((held & Qt::ControlModifier) ? modifier_ctrl : 0) +

@@ -16,7 +16,7 @@ namespace pixtallo::ui::qt {
 class TopLevelWindow;
 
 class QtToolkit final : public QObject, public ToolkitBackend {
-public:
+  public:
     // Needs a QApplication.
     QtToolkit();
     ~QtToolkit() override;
@@ -47,11 +47,11 @@ public:
     QWidget* window() const;
     QWidget* widget(ControlId id) const { return widgets_.at(id); }
 
-protected:
+  protected:
     // Every key and mouse message for the window passes here before the control gets it.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     // The control a widget belongs to; window_id for the window itself, -1 for anything else.
     ControlId control_of(const QObject* object) const;
     bool filter_key(QObject* watched, QEvent* event);
@@ -61,6 +61,7 @@ private:
     std::unique_ptr<TopLevelWindow> window_;
     std::map<ControlId, QWidget*> widgets_;  // owned by the window
     std::map<ControlId, QTimer*> timers_;    // owned by this
+    QPoint press_position_;  // of the left press being handled, in screen co-ordinates
     bool dragging_ = false;
     QPoint drag_offset_;  // pointer minus the window's top-left while dragging
 };

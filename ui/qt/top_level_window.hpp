@@ -6,10 +6,10 @@
 namespace pixtallo::ui::qt {
 
 class TopLevelWindow final : public QWidget {
-public:
+  public:
     TopLevelWindow();
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 };
 

@@ -1,0 +1,204 @@
+// The real window on the Qt adapter, driven the way a user drives it.
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "engine/presets.hpp"
+#include "engine/quotation.hpp"
+#include "ui/layout/main_window_layout.hpp"
+#include "ui/main_window/main_window.hpp"
+#include "ui/main_window/tab_ring.hpp"
+#include "ui/qt/qt_looks.hpp"
+#include "ui/qt/qt_toolkit.hpp"
+
+namespace pixtallo::ui::qt {
+namespace {
+
+class NoHandlers final : public BoundHandlers {
+  public:
+    void build_link_banner() override {}
+    void scroll_link_banner() override {}
+    void watch_banner_hover() override {}
+    void run_system_calculator() override {}
+    void open_banner_web_page() override {}
+};
+
+const std::pair<engine::Field, const char*> worked_example[] = {
+    {engine::Field::Width, "5.2"},      {engine::Field::Height, "2.1"},
+    {engine::Field::Card, "1500"},      {engine::Field::PsuPrice, "75"},
+    {engine::Field::ModulePrice, "95"}, {engine::Field::FramePrice, "30"},
+    {engine::Field::Other, "500"},      {engine::Field::Price, "2800"},
+};
+
+}  // namespace
+
+class QtWindowTest : public QObject {
+    Q_OBJECT
+
+  private:
+    QWidget* widget(std::string_view name) { return toolkit_->widget(control_id(name)); }
+    QLineEdit* edit(engine::Field field) {
+        return qobject_cast<QLineEdit*>(widget(engine::field_name(field)));
+    }
+    void type_worked_example() {
+        for (const auto& [field, text] : worked_example) {
+            QLineEdit* box = edit(field);
+            QTest::mouseClick(box, Qt::LeftButton);
+            box->selectAll();
+            QTest::keyClicks(box, QString::fromUtf8(text));
+        }
+    }
+
+    std::unique_ptr<QtToolkit> toolkit_;
+    NoHandlers handlers_;
+    std::unique_ptr<MainWindow> window_;
+
+  private slots:
+    void initTestCase() {
+        apply_application_look();
+        toolkit_ = std::make_unique<QtToolkit>();
+        window_ = std::make_unique<MainWindow>(*toolkit_, handlers_);
+        window_->open();
+        QVERIFY(QTest::qWaitForWindowExposed(toolkit_->window()));
+    }
+
+    void window_has_its_title_icon_and_client_size() {
+        QWidget* window = toolkit_->window();
+        QCOMPARE(window->windowTitle(), QStringLiteral("Quillorn Pixtallo V2010.05.29"));
+        QCOMPARE(window->size(), QSize(910, 469));
+        QCOMPARE(window->minimumSize(), window->maximumSize());  // cannot be resized
+        QVERIFY(!window->windowIcon().isNull());
+        QVERIFY(window->windowFlags().testFlag(Qt::Tool));
+        QVERIFY(!window->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+        QCOMPARE(QApplication::focusWidget(), widget("按钮1"));
+    }
+
+    void every_control_matches_the_layout_data() {
+        QTest::addColumn<int>("id");
+        for (const ControlSpec& spec : controls()) {
+            QTest::newRow(std::string(spec.name).c_str()) << spec.id;
+        }
+    }
+    void every_control_matches_the_layout() {
+        QFETCH(int, id);
+        const ControlSpec& spec = control(id);
+        QWidget* w = toolkit_->widget(id);
+        QCOMPARE(w->objectName(), from_utf8(spec.name));
+        QCOMPARE(w->accessibleName(), from_utf8(spec.name));
+        QCOMPARE(w->geometry(),
+                 QRect(spec.rect.left, spec.rect.top, spec.rect.width, spec.rect.height));
+        QWidget* parent =
+            spec.parent == window_id ? toolkit_->window() : toolkit_->widget(spec.parent);
+        QCOMPARE(w->parentWidget(), parent);
+        QCOMPARE(w->isVisible(), spec.visible());
+        const FontSpec font = spec.font.value_or(FontSpec{12, false});
+        QCOMPARE(w->font().pixelSize(), font.pixel_size);
+        QCOMPARE(w->font().bold(), font.bold);
+        QVERIFY(w->font().families().contains(QStringLiteral("AR PL UMing CN")));
+        const QColor colour = text_colour(spec.text_colour);
+        switch (spec.kind) {
+            case Kind::Label:
+                QCOMPARE(qobject_cast<QLabel*>(w)->text(), from_utf8(spec.text));
+                QCOMPARE(qobject_cast<QLabel*>(w)->textFormat(), Qt::PlainText);
+                QCOMPARE(w->palette().color(QPalette::WindowText), colour);
+                break;
+            case Kind::EditBox: {
+                auto* box = qobject_cast<QLineEdit*>(w);
+                QVERIFY(box->hasFrame());
+                QVERIFY(!box->isReadOnly());
+                QCOMPARE(box->alignment() & Qt::AlignHorizontal_Mask,
+                         spec.centred ? Qt::AlignHCenter : Qt::AlignLeft);
+                QCOMPARE(w->palette().color(QPalette::Text), colour);
+                QCOMPARE(w->palette().color(QPalette::Base), QColor(Qt::white));
+                break;
+            }
+            case Kind::Button:
+                QCOMPARE(qobject_cast<QPushButton*>(w)->text(), from_utf8(spec.text).remove(u'\r'));
+                break;
+            case Kind::GroupBox:
+                QCOMPARE(qobject_cast<QGroupBox*>(w)->title(), from_utf8(spec.text));
+                QCOMPARE(w->palette().color(QPalette::WindowText), colour);
+                break;
+            default:
+                break;
+        }
+    }
+
+    void children_of_group_boxes_sit_relative_to_them() {
+        // 长 shows at 215, 122 of the client area: 6 + 209, 100 + 22.
+        QCOMPARE(widget("长")->mapTo(toolkit_->window(), QPoint(0, 0)), QPoint(215, 122));
+    }
+
+    void typing_the_worked_example_and_clicking_the_first_preset_shows_its_results() {
+        type_worked_example();
+        QTest::mouseClick(widget("按钮1"), Qt::LeftButton);
+        const QStringList expected = {"16",  "13",   "5.2",  "2.16",  "11.232", "26",
+                                      "208", "5.12", "2.08", "24142", "31449.6"};
+        QStringList shown;
+        for (engine::Field field : engine::result_fields) {
+            shown << edit(field)->text();
+        }
+        QCOMPARE(shown, expected);
+    }
+
+    void every_preset_button_runs_its_own_preset_data() {
+        QTest::addColumn<QString>("button");
+        for (const engine::PresetEntry& entry : engine::preset_table()) {
+            QTest::newRow(std::string(entry.button).c_str()) << from_utf8(entry.button);
+        }
+    }
+    void every_preset_button_runs_its_own_preset() {
+        QFETCH(QString, button);
+        const engine::PresetEntry* entry = engine::preset_by_button(to_utf8(button));
+        engine::FieldTexts expected;
+        for (const auto& [field, text] : worked_example) {
+            expected.write(field, text);
+        }
+        engine::QuotationProcedure(entry->preset).run(expected);
+        type_worked_example();
+        QTest::mouseClick(widget(entry->button), Qt::LeftButton);
+        for (engine::Field field : engine::result_fields) {
+            QCOMPARE(to_utf8(edit(field)->text()), expected.text(field));
+        }
+    }
+
+    void enter_on_a_preset_button_does_not_quote() {
+        edit(engine::Field::ModulesAcross)->clear();
+        widget("按钮2")->setFocus();
+        QTest::keyClick(widget("按钮2"), Qt::Key_Return);
+        QTest::keyClick(widget("按钮2"), Qt::Key_F1);
+        QCOMPARE(edit(engine::Field::ModulesAcross)->text(), QString());
+        QTest::keyClick(widget("按钮2"), Qt::Key_Space);  // the keyboard's own activation
+        QCOMPARE(edit(engine::Field::ModulesAcross)->text(), QStringLiteral("16"));
+    }
+
+    void tab_moves_the_focus_around_the_ring() {
+        widget("按钮1")->setFocus();
+        for (std::size_t i = 1; i <= tab_ring().size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(),
+                     toolkit_->widget(tab_ring()[i % tab_ring().size()]));
+        }
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget(), widget("简单超文本框2"));
+    }
+
+    void screenshot_for_a_person_to_look_at() {
+        QVERIFY(toolkit_->window()->grab().save(QStringLiteral(PIXTALLO_SCREENSHOT)));
+    }
+
+    // Last: it closes the window.
+    void escape_closes_the_window() {
+        QTest::keyClick(edit(engine::Field::Width), Qt::Key_Escape);
+        QVERIFY(!toolkit_->window()->isVisible());
+    }
+};
+
+}  // namespace pixtallo::ui::qt
+
+QTEST_MAIN(pixtallo::ui::qt::QtWindowTest)
+#include "qt_window_test.moc"
