@@ -2,7 +2,8 @@
 #include <iostream>
 
 #include "app/pixtallo/display_check.hpp"
-#include "app/pixtallo/pending_handlers.hpp"
+#include "app/pixtallo/window_handlers.hpp"
+#include "launch/posix/posix_process_services.hpp"
 #include "ui/main_window/main_window.hpp"
 #include "ui/qt/qt_looks.hpp"
 #include "ui/qt/qt_toolkit.hpp"
@@ -15,8 +16,11 @@ int main(int argc, char** argv) {
     }
     QApplication application(argc, argv);
     pixtallo::ui::qt::apply_application_look();
-    pixtallo::ui::qt::QtToolkit toolkit;
-    pixtallo::app::PendingHandlers handlers;
+    pixtallo::ui::qt::QtToolkit backend;
+    pixtallo::ui::Toolkit toolkit(backend);
+    pixtallo::launch::posix::PosixProcessServices processes(
+        pixtallo::launch::posix::user_search_path(), std::cerr);
+    pixtallo::app::WindowHandlers handlers(toolkit, processes);
     pixtallo::ui::MainWindow window(toolkit, handlers);
     window.open();
     return window.run();

@@ -8,6 +8,7 @@
 #include "engine/presets.hpp"
 #include "ui/fake/fake_toolkit.hpp"
 #include "ui/layout/main_window_layout.hpp"
+#include "ui/link_banner/link_banner.hpp"
 #include "ui/main_window/binding_table.hpp"
 #include "ui/main_window/main_window.hpp"
 #include "ui/main_window/tab_ring.hpp"
@@ -25,6 +26,9 @@ class RecordingHandlers final : public BoundHandlers {
     void watch_banner_hover() override { log_.push_back("handler watch_banner_hover"); }
     void run_system_calculator() override { log_.push_back("handler run_system_calculator"); }
     void open_banner_web_page() override { log_.push_back("handler open_banner_web_page"); }
+    void open_link(std::string_view address) override {
+        log_.push_back("handler open_link " + std::string(address));
+    }
 
   private:
     std::vector<std::string>& log_;
@@ -47,7 +51,8 @@ class OpenWindow : public testing::Test {
     FakeToolkit fake;
     std::vector<std::string> handler_log;
     RecordingHandlers handlers{handler_log};
-    MainWindow window{fake, handlers};
+    Toolkit toolkit{fake};
+    MainWindow window{toolkit, handlers};
 };
 
 TEST_F(OpenWindow, BuildsInReverseLayoutOrderThenCompletesCreationBeforeShowing) {
@@ -187,6 +192,18 @@ TEST_F(OpenWindow, BindingTableDispatchesEveryBoundEvent) {
     fake.advance(180);
     EXPECT_EQ(handler_calls().back(), "handler watch_banner_hover");
     EXPECT_EQ(handler_calls().size(), 4u);
+}
+
+TEST_F(OpenWindow, APressOnALinkOpensItsAddressWithoutTheBlanksAroundIt) {
+    const ControlId strip = id("简单超文本框1");
+    fake.set_text(strip, assemble_link_strip(LinkListText).hypertext);
+    ASSERT_TRUE(fake.press_link(strip, 4));  // link 5, a QQ chat link stored with a blank in front
+    EXPECT_EQ(handler_calls().back(),
+              "handler open_link tencent://message/?uin=800012345&Site=pixtallo&Menu=yes");
+    EXPECT_EQ(fake.drags(), 0);
+    fake.set_text(strip, "<a href=>no address</a>");
+    ASSERT_TRUE(fake.press_link(strip, 0));
+    EXPECT_EQ(handler_calls().size(), 2u);  // a link without an address opens nothing
 }
 
 TEST(BindingTable, EveryPresetButtonRunsTheQuotationAndNothingElseIsBound) {

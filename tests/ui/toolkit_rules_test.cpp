@@ -49,6 +49,7 @@ class TimerRules : public testing::Test {
         PressOutcome left_pressed(ControlId, Point, int) override { return PressOutcome::Deliver; }
         void clicked(ControlId) override {}
         void timer_ticked(ControlId) override { ++ticks; }
+        void link_pressed(ControlId, std::string_view) override {}
         int ticks = 0;
     };
     const ControlId timer = control_id("时钟1");

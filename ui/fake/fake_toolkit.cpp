@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "ui/hypertext/hypertext.hpp"
 #include "ui/layout/main_window_layout.hpp"
 
 namespace pixtallo::ui {
@@ -94,6 +95,23 @@ void FakeToolkit::click(ControlId button) {
     if (left_press(button) == PressOutcome::Deliver) {
         sink_->clicked(button);
     }
+}
+
+bool FakeToolkit::press_link(ControlId view, std::size_t index) {
+    const Hypertext content = parse_hypertext(controls_.at(view).text);
+    if (index >= content.links.size()) {
+        return false;
+    }
+    if (left_press(view) == PressOutcome::Deliver && !content.links[index].empty()) {
+        sink_->link_pressed(view, content.links[index]);
+    }
+    return true;
+}
+
+void FakeToolkit::resize_client(Size size) {
+    window_rect_.width += size.width - client_size_.width;
+    window_rect_.height += size.height - client_size_.height;
+    client_size_ = size;
 }
 
 void FakeToolkit::advance(std::int64_t ms) {

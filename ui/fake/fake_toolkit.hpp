@@ -40,6 +40,9 @@ class FakeToolkit final : public ToolkitBackend {
     Point pointer_position() const override { return pointer_; }
     Size client_size() const override { return client_size_; }
     Rect window_rect() const override { return window_rect_; }
+    Point client_origin() const override {
+        return {window_rect_.left + frame_width, window_rect_.top + frame_width + title_bar_height};
+    }
     int run() override;
 
     // --- Driving it, as a user and as time would
@@ -51,6 +54,13 @@ class FakeToolkit final : public ToolkitBackend {
     // Types into an edit box, replacing its text.
     void type(ControlId edit_box, std::string_view text) { controls_.at(edit_box).text = text; }
     void move_pointer(Point screen) { pointer_ = screen; }
+    // A press on link `index` of a hypertext box: through the window's rules, then the box opens
+    // the link when its address is not empty. False when the box has no such link.
+    bool press_link(ControlId view, std::size_t index);
+    // The window moved (dragged) so that its outer frame's top-left is at `screen`.
+    void move_window(Point screen) { window_rect_.left = screen.x, window_rect_.top = screen.y; }
+    // The client area took another size (the window's outer size follows).
+    void resize_client(Size size);
     // Lets `ms` milliseconds pass, delivering every tick that falls due, in time order.
     void advance(std::int64_t ms);
 

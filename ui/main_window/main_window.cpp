@@ -8,9 +8,9 @@
 
 namespace pixtallo::ui {
 
-MainWindow::MainWindow(ToolkitBackend& backend, BoundHandlers& handlers)
-    : toolkit_(backend), handlers_(handlers), fields_(toolkit_) {
-    backend.set_event_sink(*this);
+MainWindow::MainWindow(Toolkit& toolkit, BoundHandlers& handlers)
+    : toolkit_(toolkit), handlers_(handlers), fields_(toolkit_) {
+    toolkit.backend().set_event_sink(*this);
 }
 
 void MainWindow::open() {
@@ -85,6 +85,10 @@ void MainWindow::clicked(ControlId button) {
 
 void MainWindow::timer_ticked(ControlId timer) {
     fire(control(timer).name, own_event);
+}
+
+void MainWindow::link_pressed(ControlId, std::string_view address) {
+    handlers_.open_link(address);
 }
 
 void MainWindow::fire(std::string_view control_name, int event) {

@@ -12,7 +12,8 @@ namespace pixtallo::ui {
 
 class MainWindow final : private EventSink {
   public:
-    MainWindow(ToolkitBackend& backend, BoundHandlers& handlers);
+    // The window's handlers share `toolkit` with it.
+    MainWindow(Toolkit& toolkit, BoundHandlers& handlers);
     MainWindow(const MainWindow&) = delete;
     MainWindow& operator=(const MainWindow&) = delete;
 
@@ -30,11 +31,12 @@ class MainWindow final : private EventSink {
     PressOutcome left_pressed(ControlId target, Point at, int modifiers) override;
     void clicked(ControlId button) override;
     void timer_ticked(ControlId timer) override;
+    void link_pressed(ControlId view, std::string_view address) override;
 
     // Runs the handler that the binding table gives the control's event, if any.
     void fire(std::string_view control, int event);
 
-    Toolkit toolkit_;
+    Toolkit& toolkit_;
     BoundHandlers& handlers_;
     EditBoxFields fields_;
 };

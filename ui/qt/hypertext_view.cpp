@@ -10,19 +10,7 @@ namespace pixtallo::ui::qt {
 namespace {
 
 constexpr int tab_width_in_blanks = 8;
-
-// Tabs become blanks up to the next tab position; blanks are drawn one by one as they stand.
-QString expand_tabs(const QString& line) {
-    QString out;
-    for (const QChar c : line) {
-        if (c == u'\t') {
-            out.append(QString(tab_width_in_blanks - out.size() % tab_width_in_blanks, u' '));
-        } else {
-            out.append(c);
-        }
-    }
-    return out;
-}
+const QColor link_colour(Qt::blue);  // "a:link" and "a:hover": color:blue
 
 }  // namespace
 
@@ -31,33 +19,111 @@ HypertextView::HypertextView(bool with_border, QWidget* parent) : QFrame(parent)
         setFrameStyle(QFrame::Panel | QFrame::Sunken);  // the thin static edge
         setLineWidth(1);
     }
-    setFont(default_font());
-    setFocusPolicy(Qt::TabFocus);
+    setFont(default_font());  // "body": 9 pt 宋体, black
+    setMouseTracking(true);
 }
 
-void HypertextView::set_content(const QString& content) {
+void HypertextView::set_content(std::string_view content) {
     content_ = content;
+    document_ = parse_hypertext(content);
+    hovered_.reset();
+    lay_out();
     update();
+}
+
+// Runs flow left to right from the top-left of the contents; every blank keeps its width, a tab
+// moves to the next multiple of eight blanks, a line break starts the next line.
+void HypertextView::lay_out() {
+    placed_.clear();
+    const QFontMetrics metrics(font());
+    const int left = contentsRect().left();
+    const int tab = metrics.horizontalAdvance(u' ') * tab_width_in_blanks;
+    int x = left;
+    int y = contentsRect().top();
+    for (std::size_t i = 0; i < document_.runs.size(); ++i) {
+        const Run& run = document_.runs[i];
+        switch (run.kind) {
+            case RunKind::LineBreak:
+                x = left;
+                y += metrics.lineSpacing();
+                break;
+            case RunKind::Tab:
+                x = left + ((x - left) / tab + 1) * tab;
+                break;
+            case RunKind::Text: {
+                const int width = metrics.horizontalAdvance(from_utf8(run.text));
+                placed_.push_back({QRect(x, y, width, metrics.height()), i});
+                x += width;
+                break;
+            }
+        }
+    }
+}
+
+std::optional<std::size_t> HypertextView::link_at(QPoint point) const {
+    for (const Placed& placed : placed_) {
+        if (placed.rect.contains(point)) {
+            return document_.runs[placed.run].link;
+        }
+    }
+    return std::nullopt;
+}
+
+QRect HypertextView::link_rect(std::size_t index) const {
+    QRect rect;
+    for (const Placed& placed : placed_) {
+        if (document_.runs[placed.run].link == index) {
+            rect = rect.united(placed.rect);
+        }
+    }
+    return rect;
 }
 
 void HypertextView::paintEvent(QPaintEvent* event) {
     QFrame::paintEvent(event);
     QPainter painter(this);
-    painter.setFont(font());
-    painter.setPen(Qt::black);
     painter.setClipRect(contentsRect());
     const QFontMetrics metrics(font());
-    QString text = content_;
-    text.remove(u'\r');
-    int y = contentsRect().top() + metrics.ascent();
-    for (const QString& line : text.split(u'\n')) {
-        painter.drawText(contentsRect().left(), y, expand_tabs(line));
-        y += metrics.lineSpacing();
+    for (const Placed& placed : placed_) {
+        const Run& run = document_.runs[placed.run];
+        QFont look = font();
+        look.setUnderline(run.link.has_value() && run.link == hovered_);  // "a:hover"
+        painter.setFont(look);
+        painter.setPen(run.link ? link_colour : QColor(Qt::black));
+        painter.drawText(placed.rect.left(), placed.rect.top() + metrics.ascent(),
+                         from_utf8(run.text));
     }
 }
 
 void HypertextView::mousePressEvent(QMouseEvent* event) {
-    event->accept();
+    event->accept();  // the press never travels on to the window below
+    if (event->button() != Qt::LeftButton) {
+        return;
+    }
+    const auto link = link_at(event->position().toPoint());
+    if (link && !document_.links[*link].empty() && link_pressed_) {
+        link_pressed_(document_.links[*link]);
+    }
+}
+
+void HypertextView::mouseMoveEvent(QMouseEvent* event) {
+    hover(link_at(event->position().toPoint()));
+    QFrame::mouseMoveEvent(event);
+}
+
+void HypertextView::leaveEvent(QEvent* event) {
+    hover(std::nullopt);
+    QFrame::leaveEvent(event);
+}
+
+void HypertextView::hover(std::optional<std::size_t> link) {
+    if (link == hovered_) {
+        return;
+    }
+    hovered_ = link;
+    const bool opens = link && !document_.links[*link].empty();
+    setCursor(opens ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    update();
 }
 
 }  // namespace pixtallo::ui::qt

@@ -64,7 +64,7 @@ QWidget* make_widget(const ControlSpec& spec, QWidget* parent) {
             return new PictureBox(banner_jpeg(), parent);
         case Kind::SimpleHtml: {
             auto* view = new HypertextView(spec.has_border, parent);
-            view->set_content(from_utf8(spec.text));
+            view->set_content(spec.text);
             return view;
         }
         case Kind::Timer:  // holds the timer's place only; never shown
@@ -140,6 +140,10 @@ void QtToolkit::create_control(const ControlSpec& spec) {
         QObject::connect(button, &QPushButton::clicked, this,
                          [this, id = spec.id] { sink_->clicked(id); });
     }
+    if (auto* view = dynamic_cast<HypertextView*>(widget)) {
+        view->on_link_pressed(
+            [this, id = spec.id](std::string_view address) { sink_->link_pressed(id, address); });
+    }
 }
 
 void QtToolkit::set_parent(ControlId child, ControlId group) {
@@ -212,7 +216,7 @@ std::string QtToolkit::text(ControlId id) const {
         return to_utf8(group->title());
     }
     if (auto* view = dynamic_cast<HypertextView*>(widget)) {
-        return to_utf8(view->content());
+        return view->content();
     }
     return {};
 }
@@ -228,7 +232,7 @@ void QtToolkit::set_text(ControlId id, std::string_view text) {
     } else if (auto* group = qobject_cast<QGroupBox*>(widget)) {
         group->setTitle(from_utf8(text));
     } else if (auto* view = dynamic_cast<HypertextView*>(widget)) {
-        view->set_content(from_utf8(text));
+        view->set_content(text);
     }
 }
 
@@ -252,6 +256,11 @@ Size QtToolkit::client_size() const {
 Rect QtToolkit::window_rect() const {
     const QRect frame = window_->frameGeometry();
     return {frame.x(), frame.y(), frame.width(), frame.height()};
+}
+
+Point QtToolkit::client_origin() const {
+    const QPoint origin = window_->mapToGlobal(QPoint(0, 0));
+    return {origin.x(), origin.y()};
 }
 
 int QtToolkit::run() {

@@ -41,6 +41,7 @@ class QtToolkit final : public QObject, public ToolkitBackend {
     Point pointer_position() const override;
     Size client_size() const override;
     Rect window_rect() const override;
+    Point client_origin() const override;
     int run() override;
 
     // For tests and screenshots: the window and the widget of each control.

@@ -45,6 +45,7 @@ class Toolkit {
     Point pointer_position() const { return backend_.pointer_position(); }
     Size client_size() const { return backend_.client_size(); }
     Rect window_rect() const { return backend_.window_rect(); }
+    Point client_origin() const { return backend_.client_origin(); }
 
   private:
     ToolkitBackend& backend_;

@@ -40,6 +40,9 @@ class EventSink {
     // A button clicked with the mouse or activated from the keyboard.
     virtual void clicked(ControlId button) = 0;
     virtual void timer_ticked(ControlId timer) = 0;
+    // A left press on a link of a hypertext box, after the window's rules let the press through;
+    // `address` is the link's address as the box's content gives it, never empty.
+    virtual void link_pressed(ControlId view, std::string_view address) = 0;
 
   protected:
     ~EventSink() = default;
@@ -87,6 +90,7 @@ class ToolkitBackend {
     virtual Point pointer_position() const = 0;  // screen co-ordinates
     virtual Size client_size() const = 0;        // as GetClientRect reports it
     virtual Rect window_rect() const = 0;        // the outer frame, in screen co-ordinates
+    virtual Point client_origin() const = 0;     // the client area's top-left, on the screen
 
     // Delivers messages until the window has closed; gives the exit status.
     virtual int run() = 0;

@@ -7,24 +7,29 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "app/pixtallo/window_handlers.hpp"
 #include "engine/presets.hpp"
 #include "engine/quotation.hpp"
 #include "ui/layout/main_window_layout.hpp"
 #include "ui/main_window/main_window.hpp"
 #include "ui/main_window/tab_ring.hpp"
+#include "ui/qt/hypertext_view.hpp"
 #include "ui/qt/qt_looks.hpp"
 #include "ui/qt/qt_toolkit.hpp"
 
 namespace pixtallo::ui::qt {
 namespace {
 
-class NoHandlers final : public BoundHandlers {
+// Records what would have been handed to the shell.
+class RecordingProcesses final : public launch::ProcessServices {
   public:
-    void build_link_banner() override {}
-    void scroll_link_banner() override {}
-    void watch_banner_hover() override {}
-    void run_system_calculator() override {}
-    void open_banner_web_page() override {}
+    bool shell_open(std::string_view address) override {
+        opened.emplace_back(address);
+        return true;
+    }
+    bool open_in_web_browser(std::string_view) override { return false; }
+    void report(std::string_view) override {}
+    std::vector<std::string> opened;
 };
 
 const std::pair<engine::Field, const char*> worked_example[] = {
@@ -54,14 +59,18 @@ class QtWindowTest : public QObject {
     }
 
     std::unique_ptr<QtToolkit> toolkit_;
-    NoHandlers handlers_;
+    std::unique_ptr<Toolkit> services_;
+    RecordingProcesses processes_;
+    std::unique_ptr<app::WindowHandlers> handlers_;
     std::unique_ptr<MainWindow> window_;
 
   private slots:
     void initTestCase() {
         apply_application_look();
         toolkit_ = std::make_unique<QtToolkit>();
-        window_ = std::make_unique<MainWindow>(*toolkit_, handlers_);
+        services_ = std::make_unique<Toolkit>(*toolkit_);
+        handlers_ = std::make_unique<app::WindowHandlers>(*services_, processes_);
+        window_ = std::make_unique<MainWindow>(*services_, *handlers_);
         window_->open();
         QVERIFY(QTest::qWaitForWindowExposed(toolkit_->window()));
     }
@@ -89,8 +98,14 @@ class QtWindowTest : public QObject {
         QWidget* w = toolkit_->widget(id);
         QCOMPARE(w->objectName(), from_utf8(spec.name));
         QCOMPARE(w->accessibleName(), from_utf8(spec.name));
-        QCOMPARE(w->geometry(),
-                 QRect(spec.rect.left, spec.rect.top, spec.rect.width, spec.rect.height));
+        if (spec.name == "简单超文本框1") {
+            // Built and moving by now: its width from the links, 20 above the bottom.
+            QCOMPARE(w->size(), QSize(792, 16));
+            QCOMPARE(w->y(), 469 - 20);
+        } else {
+            QCOMPARE(w->geometry(),
+                     QRect(spec.rect.left, spec.rect.top, spec.rect.width, spec.rect.height));
+        }
         QWidget* parent =
             spec.parent == window_id ? toolkit_->window() : toolkit_->widget(spec.parent);
         QCOMPARE(w->parentWidget(), parent);
@@ -185,6 +200,33 @@ class QtWindowTest : public QObject {
         }
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
         QCOMPARE(QApplication::focusWidget(), widget("简单超文本框2"));
+    }
+
+    // The strip held still at the left edge, so its links can be aimed at.
+    void links_show_their_hover_style_and_open_on_press() {
+        services_->set_timer_interval(control_id("时钟2"), 0);
+        services_->set_timer_interval(control_id("时钟1"), 0);
+        services_->set_left(control_id("简单超文本框1"), 0);
+        auto* strip = dynamic_cast<HypertextView*>(widget("简单超文本框1"));
+        QVERIFY(strip != nullptr);
+        QCOMPARE(strip->width(), 792);
+        const QRect qq = strip->link_rect(4);  // link 5, "QQ客服在线  "
+        QVERIFY(!qq.isEmpty());
+        const QRect column(qq.left(), 0, qq.width(), strip->height());  // the underline included
+        const QImage before = strip->grab(column).toImage();
+        QTest::mouseMove(strip, qq.center());
+        QCOMPARE(strip->hovered_link(), std::optional<std::size_t>(4));
+        QCOMPARE(strip->cursor().shape(), Qt::PointingHandCursor);
+        const QImage after = strip->grab(column).toImage();
+        QVERIFY(before != after);  // underlined now
+        QTest::mousePress(strip, Qt::LeftButton, {}, qq.center());
+        QCOMPARE(processes_.opened.size(), std::size_t{1});
+        QVERIFY(processes_.opened[0].starts_with("tencent://message/?uin="));
+        QVERIFY(processes_.opened[0].ends_with("&Menu=yes"));
+        QTest::mouseRelease(strip, Qt::LeftButton, {}, qq.center());
+        QCOMPARE(processes_.opened.size(), std::size_t{1});  // the press opens, not the release
+        QTest::mouseMove(strip, QPoint(1, 1));
+        QCOMPARE(strip->cursor().shape(), Qt::ArrowCursor);
     }
 
     void screenshot_for_a_person_to_look_at() {
