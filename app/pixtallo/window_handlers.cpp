@@ -1,5 +1,6 @@
 #include "app/pixtallo/window_handlers.hpp"
 
+#include "launch/launchers.hpp"
 #include "launch/open_link.hpp"
 #include "ui/link_banner/link_banner.hpp"
 
@@ -17,10 +18,13 @@ void WindowHandlers::watch_banner_hover() {
     ui::watch_banner_hover(toolkit_);
 }
 
-// The launchers come with the calculator and web-page feature; until then the events do nothing.
-void WindowHandlers::run_system_calculator() {}
+void WindowHandlers::run_system_calculator() {
+    launch::run_system_calculator(processes_);
+}
 
-void WindowHandlers::open_banner_web_page() {}
+void WindowHandlers::open_banner_web_page() {
+    launch::open_banner_web_page(processes_);
+}
 
 void WindowHandlers::open_link(std::string_view address) {
     launch::open_link(processes_, address);

@@ -16,6 +16,11 @@ class PosixProcessServices final : public ProcessServices {
 
     bool shell_open(std::string_view address) override;
     bool open_in_web_browser(std::string_view address) override;
+    bool open_web_page(std::string_view address) override;
+    std::string system_calculator() override;
+    std::optional<StartedProgram> start_program(const std::string& command) override;
+    void wait_until_ready(const StartedProgram& program, std::chrono::milliseconds limit) override;
+    void release(const StartedProgram& program) override;
     void report(std::string_view message) override;
 
   private:

@@ -6,6 +6,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <signal.h>
+
 #include <cerrno>
 #include <chrono>
 #include <filesystem>
@@ -14,6 +16,7 @@
 #include <string>
 #include <thread>
 
+#include "launch/launchers.hpp"
 #include "launch/posix/detached_process.hpp"
 #include "launch/posix/posix_process_services.hpp"
 
@@ -89,6 +92,57 @@ TEST_F(StubPrograms, AProgramThatCannotBeExecutedCountsAsFailed) {
     EXPECT_FALSE(services.shell_open("http://x.example/"));
     EXPECT_TRUE(services.open_in_web_browser("http://x.example/"));
     EXPECT_EQ(recorded("sensible-browser"), "1\nhttp://x.example/\n");
+}
+
+TEST_F(StubPrograms, TheCalculatorIsTheFirstDesktopCalculatorFound) {
+    PosixProcessServices services(dir_, errors_);
+    EXPECT_EQ(services.system_calculator(), "");
+    add_recorder("xcalc");
+    add_recorder("kcalc");
+    EXPECT_EQ(services.system_calculator(), dir_ + "/kcalc");
+}
+
+// A calculator that is slow to finish: it notes its process id at once, then lives on.
+TEST_F(StubPrograms, EachPressStartsACalculatorThatIsNeverAwaited) {
+    write_script("gnome-calculator",
+                 "#!/bin/sh\necho $$ >> \"" + dir_ + "/started\"\nexec sleep 30\n");
+    PosixProcessServices services(dir_, errors_);
+    run_system_calculator(services);
+    run_system_calculator(services);
+    std::vector<pid_t> started;
+    for (int i = 0; i < 500 && started.size() < 2; ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        started.clear();
+        std::ifstream in(dir_ + "/started");
+        for (pid_t pid = 0; in >> pid;) {
+            started.push_back(pid);
+        }
+    }
+    ASSERT_EQ(started.size(), 2u);
+    EXPECT_NE(started[0], started[1]);
+    for (const pid_t pid : started) {
+        EXPECT_EQ(kill(pid, 0), 0);  // both presses returned while the calculators run on
+    }
+    EXPECT_EQ(waitpid(-1, nullptr, WNOHANG), -1);  // and neither is a child left to reap
+    for (const pid_t pid : started) {
+        kill(pid, SIGTERM);
+    }
+    EXPECT_EQ(errors_.str(), "");
+}
+
+TEST_F(StubPrograms, BannerWebPageGoesToXdgOpen) {
+    add_recorder("xdg-open");
+    PosixProcessServices services(dir_, errors_);
+    open_banner_web_page(services);
+    EXPECT_EQ(recorded("xdg-open"), "1\nhttps://www.baidu.com/\n");
+}
+
+TEST_F(StubPrograms, NothingInstalledIsReportedNotShown) {
+    PosixProcessServices services(dir_, errors_);
+    run_system_calculator(services);
+    open_banner_web_page(services);
+    EXPECT_NE(errors_.str().find("no calculator to start"), std::string::npos);
+    EXPECT_NE(errors_.str().find("cannot open https://www.baidu.com/"), std::string::npos);
 }
 
 TEST_F(StubPrograms, ReportGoesToTheErrorStream) {

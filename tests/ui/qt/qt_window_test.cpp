@@ -1,15 +1,19 @@
 // The real window on the Qt adapter, driven the way a user drives it.
 
 #include <QApplication>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
+#include <sstream>
 
 #include "app/pixtallo/window_handlers.hpp"
 #include "engine/presets.hpp"
 #include "engine/quotation.hpp"
+#include "launch/posix/posix_process_services.hpp"
 #include "ui/layout/main_window_layout.hpp"
 #include "ui/main_window/main_window.hpp"
 #include "ui/main_window/tab_ring.hpp"
@@ -20,17 +24,19 @@
 namespace pixtallo::ui::qt {
 namespace {
 
-// Records what would have been handed to the shell.
-class RecordingProcesses final : public launch::ProcessServices {
-  public:
-    bool shell_open(std::string_view address) override {
-        opened.emplace_back(address);
-        return true;
-    }
-    bool open_in_web_browser(std::string_view) override { return false; }
-    void report(std::string_view) override {}
-    std::vector<std::string> opened;
-};
+// Stand-ins for the desktop's programs: they note how they were started.
+void write_stub(const QString& path, const QByteArray& script) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(script);
+    file.close();
+    file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+QString read_file(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
 
 const std::pair<engine::Field, const char*> worked_example[] = {
     {engine::Field::Width, "5.2"},      {engine::Field::Height, "2.1"},
@@ -60,7 +66,10 @@ class QtWindowTest : public QObject {
 
     std::unique_ptr<QtToolkit> toolkit_;
     std::unique_ptr<Toolkit> services_;
-    RecordingProcesses processes_;
+    QTemporaryDir stubs_;
+    std::ostringstream errors_;
+    std::unique_ptr<launch::posix::PosixProcessServices> processes_;
+    QString stub(const char* name) const { return stubs_.filePath(QString::fromLatin1(name)); }
     std::unique_ptr<app::WindowHandlers> handlers_;
     std::unique_ptr<MainWindow> window_;
 
@@ -69,7 +78,12 @@ class QtWindowTest : public QObject {
         apply_application_look();
         toolkit_ = std::make_unique<QtToolkit>();
         services_ = std::make_unique<Toolkit>(*toolkit_);
-        handlers_ = std::make_unique<app::WindowHandlers>(*services_, processes_);
+        // The opener and the calculator are stubs found on the services' own search path.
+        write_stub(stub("xdg-open"), "#!/bin/sh\nprintf '%s\\n' \"$@\" >> \"$0.log\"\n");
+        write_stub(stub("gnome-calculator"), "#!/bin/sh\necho started >> \"$0.log\"\n");
+        processes_ = std::make_unique<launch::posix::PosixProcessServices>(
+            stubs_.path().toStdString(), errors_);
+        handlers_ = std::make_unique<app::WindowHandlers>(*services_, *processes_);
         window_ = std::make_unique<MainWindow>(*services_, *handlers_);
         window_->open();
         QVERIFY(QTest::qWaitForWindowExposed(toolkit_->window()));
@@ -220,13 +234,33 @@ class QtWindowTest : public QObject {
         const QImage after = strip->grab(column).toImage();
         QVERIFY(before != after);  // underlined now
         QTest::mousePress(strip, Qt::LeftButton, {}, qq.center());
-        QCOMPARE(processes_.opened.size(), std::size_t{1});
-        QVERIFY(processes_.opened[0].starts_with("tencent://message/?uin="));
-        QVERIFY(processes_.opened[0].ends_with("&Menu=yes"));
+        QTRY_COMPARE(read_file(stub("xdg-open.log")),
+                     QStringLiteral("tencent://message/?uin=800012345&Site=pixtallo&Menu=yes\n"));
         QTest::mouseRelease(strip, Qt::LeftButton, {}, qq.center());
-        QCOMPARE(processes_.opened.size(), std::size_t{1});  // the press opens, not the release
+        QTest::qWait(100);
+        QCOMPARE(read_file(stub("xdg-open.log")).count(u'\n'),
+                 1);  // the press opens, not the release
         QTest::mouseMove(strip, QPoint(1, 1));
         QCOMPARE(strip->cursor().shape(), Qt::ArrowCursor);
+    }
+
+    void calculator_button_starts_the_calculator() {
+        QTest::mouseClick(widget("按钮10"), Qt::LeftButton);
+        QTRY_COMPARE(read_file(stub("gnome-calculator.log")), QStringLiteral("started\n"));
+        QTest::mouseClick(widget("按钮10"), Qt::LeftButton);
+        QTRY_COMPARE(read_file(stub("gnome-calculator.log")), QStringLiteral("started\nstarted\n"));
+    }
+
+    void banner_press_opens_the_web_page_and_does_not_drag() {
+        QFile::remove(stub("xdg-open.log"));
+        QWidget* banner = widget("图片框1");
+        const QPoint before = toolkit_->window()->pos();
+        QTest::mousePress(banner, Qt::LeftButton, {}, QPoint(100, 30));
+        QTest::mouseMove(banner, QPoint(180, 60));
+        QTest::mouseRelease(banner, Qt::LeftButton, {}, QPoint(180, 60));
+        QCOMPARE(toolkit_->window()->pos(), before);
+        QTRY_COMPARE(read_file(stub("xdg-open.log")), QStringLiteral("https://www.baidu.com/\n"));
+        QCOMPARE(QString::fromStdString(errors_.str()), QString());
     }
 
     void screenshot_for_a_person_to_look_at() {
