@@ -1,10 +1,11 @@
 #!/bin/sh
-# Installs the Debian 12 packages that building, running and testing Pixtallo need. Run as root
+# Installs the Debian 12 packages that building, running and testing Pixtallo need (clang and
+# its runtime for the fuzzers). Run as root
 # or as a user who may use sudo.
 set -eu
 packages="cmake make g++ libgtest-dev libbenchmark-dev
     qt6-base-dev libgl-dev libx11-dev fonts-arphic-uming
-    xvfb xauth"
+    xvfb xauth clang libclang-rt-14-dev"
 if [ "$(id -u)" -eq 0 ]; then
     as_root=""
 else

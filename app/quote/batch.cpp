@@ -1,5 +1,6 @@
 #include "app/quote/batch.hpp"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,8 @@
 
 namespace pixtallo::quote {
 namespace {
+
+constexpr std::size_t max_header_problems_shown = 20;
 
 class Batch {
   public:
@@ -47,8 +50,14 @@ class Batch {
             names.push_back(header[i]);
         }
         HeaderCheck check = map_columns(names);
-        for (const std::string& problem : check.problems) {
-            report(header, problem);
+        // A header of thousands of bad columns gets a few lines, not thousands.
+        const std::size_t shown = std::min(check.problems.size(), max_header_problems_shown);
+        for (std::size_t i = 0; i < shown; ++i) {
+            report(header, check.problems[i]);
+        }
+        if (check.problems.size() > shown) {
+            report(header, "and " + std::to_string(check.problems.size() - shown) +
+                               " more problems with the header");
         }
         if (!check.problems.empty()) {
             return false;

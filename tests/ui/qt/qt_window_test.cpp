@@ -216,6 +216,12 @@ class QtWindowTest : public QObject {
         QCOMPARE(QApplication::focusWidget(), widget("简单超文本框2"));
     }
 
+    void banner_scrolls_on_its_own() {
+        QWidget* strip = widget("简单超文本框1");
+        const int start = strip->x();
+        QTRY_VERIFY_WITH_TIMEOUT(strip->x() <= start - 10, 2000);  // at least two ticks
+    }
+
     // The strip held still at the left edge, so its links can be aimed at.
     void links_show_their_hover_style_and_open_on_press() {
         services_->set_timer_interval(control_id("时钟2"), 0);
