@@ -1,7 +1,6 @@
 #include "app/quote/byte_source.hpp"
 
-#include <fcntl.h>
-#include <unistd.h>
+#include "app/quote/file_io.hpp"
 
 #include <algorithm>
 #include <cerrno>
@@ -9,8 +8,7 @@
 
 namespace pixtallo::quote {
 
-FdSource::FdSource(const std::string& path)
-    : fd_(::open(path.c_str(), O_RDONLY | O_CLOEXEC)), owned_(true) {
+FdSource::FdSource(const std::string& path) : fd_(open_for_reading(path)), owned_(true) {
     if (fd_ < 0) {
         throw InputError(std::strerror(errno));
     }
@@ -18,13 +16,13 @@ FdSource::FdSource(const std::string& path)
 
 FdSource::~FdSource() {
     if (owned_) {
-        ::close(fd_);
+        close_file(fd_);
     }
 }
 
 std::size_t FdSource::read(char* data, std::size_t size) {
     for (;;) {
-        const ssize_t n = ::read(fd_, data, size);
+        const long long n = read_some(fd_, data, size);
         if (n >= 0) {
             return static_cast<std::size_t>(n);
         }

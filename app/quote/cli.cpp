@@ -1,10 +1,9 @@
 #include "app/quote/cli.hpp"
 
-#include <unistd.h>
-
 #include <string>
 
 #include "app/quote/batch.hpp"
+#include "app/quote/file_io.hpp"
 #include "app/quote/help_text.hpp"
 #include "app/quote/options.hpp"
 #include "app/quote/reports.hpp"
@@ -14,7 +13,7 @@ namespace {
 
 ExitStatus run_batch_on(const std::string& file, OutputBuffer& out, Diagnostics& diagnostics) {
     if (file == "-") {
-        FdSource source(STDIN_FILENO);
+        FdSource source(standard_input);
         return run_batch(source, "<stdin>", out, diagnostics);
     }
     try {
@@ -55,7 +54,7 @@ ExitStatus run_cli(std::span<const std::string_view> args, std::ostream& errors)
     Diagnostics diagnostics(errors);
     try {
         const Options options = parse_options(args);
-        OutputBuffer out(STDOUT_FILENO);
+        OutputBuffer out(standard_output);
         ExitStatus status = ExitStatus::Ok;
         switch (options.mode) {
             case Mode::Help:

@@ -1,6 +1,6 @@
 #include "app/quote/output_buffer.hpp"
 
-#include <unistd.h>
+#include "app/quote/file_io.hpp"
 
 #include <cerrno>
 #include <cstring>
@@ -14,7 +14,7 @@ OutputBuffer::OutputBuffer(int fd, std::size_t capacity) : fd_(fd), flush_at_(ca
 void OutputBuffer::flush() {
     std::size_t done = 0;
     while (done < text_.size()) {
-        const ssize_t n = ::write(fd_, text_.data() + done, text_.size() - done);
+        const long long n = write_some(fd_, text_.data() + done, text_.size() - done);
         if (n < 0) {
             if (errno == EINTR) {
                 continue;
