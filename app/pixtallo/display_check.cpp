@@ -3,6 +3,8 @@
 #include <cstdlib>
 
 namespace pixtallo::app {
+
+#if defined(__linux__)
 namespace {
 
 bool set(const char* name) {
@@ -11,6 +13,7 @@ bool set(const char* name) {
 }
 
 }  // namespace
+#endif
 
 std::optional<std::string> missing_display_message(const char* program) {
 #if defined(__linux__)

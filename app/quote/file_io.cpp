@@ -7,9 +7,10 @@
 
 #ifdef _WIN32
 #include <io.h>
-#include <shellapi.h>
 #include <stdio.h>
 #include <windows.h>
+
+#include <shellapi.h>  // needs windows.h first
 #else
 #include <unistd.h>
 #endif

@@ -77,13 +77,18 @@ std::string reference_real_form(double x) {
     if (exponent < -4 || exponent >= 13) {
         char tail[16];
         std::snprintf(tail, sizeof tail, "e%c%03d", exponent < 0 ? '-' : '+', std::abs(exponent));
-        text = digits.substr(0, 1) + (digits.size() > 1 ? "." + digits.substr(1) : "") + tail;
+        text.push_back(digits[0]);
+        if (digits.size() > 1) {
+            text.append(".").append(digits, 1);
+        }
+        text.append(tail);
     } else if (exponent >= 0) {
         digits.resize(std::max<std::size_t>(digits.size(), static_cast<std::size_t>(exponent) + 1),
                       '0');
-        text = digits;
-        if (digits.size() > static_cast<std::size_t>(exponent) + 1) {
-            text.insert(static_cast<std::size_t>(exponent) + 1, ".");
+        const auto point = static_cast<std::size_t>(exponent) + 1;
+        text.append(digits, 0, point);
+        if (digits.size() > point) {
+            text.append(".").append(digits, point);
         }
     } else {
         text = "0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
