@@ -1,5 +1,7 @@
 #include "app/quote/file_io.hpp"
 
+#include "engine/utf8.hpp"
+
 #include <fcntl.h>
 
 #include <algorithm>
@@ -46,12 +48,7 @@ std::vector<std::string> utf8_arguments(int, char**) {
     LPWSTR* wide = ::CommandLineToArgvW(::GetCommandLineW(), &count);
     std::vector<std::string> arguments;
     for (int i = 1; wide != nullptr && i < count; ++i) {
-        const int bytes =
-            ::WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, nullptr, 0, nullptr, nullptr);
-        std::string argument(static_cast<std::size_t>(std::max(bytes, 1)), '\0');
-        ::WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, argument.data(), bytes, nullptr, nullptr);
-        argument.resize(argument.size() - 1);  // the terminating zero
-        arguments.push_back(std::move(argument));
+        arguments.push_back(engine::from_wide(wide[i]));
     }
     ::LocalFree(wide);
     return arguments;

@@ -7,25 +7,10 @@
 #include <cstdio>
 #include <string>
 
+#include "engine/utf8.hpp"
+
 namespace pixtallo::launch::win32 {
 namespace {
-
-std::wstring to_utf16(std::string_view text) {
-    const int size = static_cast<int>(text.size());
-    const int wide = MultiByteToWideChar(CP_UTF8, 0, text.data(), size, nullptr, 0);
-    std::wstring out(static_cast<std::size_t>(wide), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, text.data(), size, out.data(), wide);
-    return out;
-}
-
-std::string to_utf8(std::wstring_view text) {
-    const int size = static_cast<int>(text.size());
-    const int bytes =
-        WideCharToMultiByte(CP_UTF8, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
-    std::string out(static_cast<std::size_t>(bytes), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), size, out.data(), bytes, nullptr, nullptr);
-    return out;
-}
 
 // The default value of a key under HKEY_CLASSES_ROOT; empty when there is none.
 std::wstring class_default(const std::wstring& key) {
@@ -74,7 +59,7 @@ std::wstring web_page_command(std::wstring registered, std::wstring_view address
 }
 
 bool Win32ProcessServices::shell_open(std::string_view address) {
-    return shell_execute(to_utf16(address).c_str(), nullptr, nullptr, SW_SHOW);
+    return shell_execute(engine::to_wide(address).c_str(), nullptr, nullptr, SW_SHOW);
 }
 
 // The command registered for ".htm" files: HKCR\.htm names a class whose
@@ -88,7 +73,7 @@ bool Win32ProcessServices::open_in_web_browser(std::string_view address) {
     if (registered.empty()) {
         return false;
     }
-    const auto process = create_process(web_page_command(registered, to_utf16(address)));
+    const auto process = create_process(web_page_command(registered, engine::to_wide(address)));
     if (!process) {
         return false;
     }
@@ -98,7 +83,7 @@ bool Win32ProcessServices::open_in_web_browser(std::string_view address) {
 }
 
 bool Win32ProcessServices::open_web_page(std::string_view address) {
-    return shell_execute(L"explorer.exe", to_utf16(address).c_str(), L"", SW_SHOWNORMAL);
+    return shell_execute(L"explorer.exe", engine::to_wide(address).c_str(), L"", SW_SHOWNORMAL);
 }
 
 // calc.exe in the system directory, wherever Windows is installed.
@@ -108,11 +93,11 @@ std::string Win32ProcessServices::system_calculator() {
     if (length == 0 || length >= MAX_PATH) {
         return {};
     }
-    return to_utf8(L"\"" + std::wstring(directory, length) + L"\\calc.exe\"");
+    return engine::from_wide(L"\"" + std::wstring(directory, length) + L"\\calc.exe\"");
 }
 
 std::optional<StartedProgram> Win32ProcessServices::start_program(const std::string& command) {
-    const auto process = create_process(to_utf16(command));
+    const auto process = create_process(engine::to_wide(command));
     if (!process) {
         return std::nullopt;
     }

@@ -2,8 +2,9 @@
 
 #include <windowsx.h>
 
+#include "engine/utf8.hpp"
 #include "ui/win32/gdi_fonts.hpp"
-#include "ui/win32/utf16.hpp"
+#include "ui/win32/window_class.hpp"
 
 namespace pixtallo::ui::win32 {
 namespace {
@@ -22,14 +23,7 @@ SIZE text_size(HDC dc, const std::wstring& text) {
 }  // namespace
 
 void HypertextWindow::register_class(HINSTANCE instance) {
-    WNDCLASSEXW window_class{};
-    window_class.cbSize = sizeof window_class;
-    window_class.lpfnWndProc = procedure;
-    window_class.hInstance = instance;
-    window_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    window_class.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-    window_class.lpszClassName = class_name;
-    RegisterClassExW(&window_class);
+    register_window_class(instance, class_name, procedure);
 }
 
 HWND HypertextWindow::create(HWND parent, int id, bool with_border, LinkHandler on_link) {
@@ -79,7 +73,7 @@ void HypertextWindow::lay_out() {
         } else if (run.kind == RunKind::Tab) {
             x = tab > 0 ? (x / tab + 1) * tab : x;
         } else {
-            const SIZE size = text_size(dc, to_utf16(run.text));
+            const SIZE size = text_size(dc, engine::to_wide(run.text));
             placed_.push_back({RECT{x, y, x + size.cx, y + metrics.tmHeight}, i});
             x += size.cx;
         }
@@ -98,7 +92,7 @@ void HypertextWindow::paint() {
         const bool hovered = run.link.has_value() && run.link == hovered_;
         SelectObject(dc, song_font(body_font, hovered));  // "a:hover" underlines
         SetTextColor(dc, run.link ? link_colour : RGB(0, 0, 0));
-        const std::wstring text = to_utf16(run.text);
+        const std::wstring text = engine::to_wide(run.text);
         TextOutW(dc, placed.rect.left, placed.rect.top, text.c_str(),
                  static_cast<int>(text.size()));
     }

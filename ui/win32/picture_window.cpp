@@ -1,5 +1,7 @@
 #include "ui/win32/picture_window.hpp"
 
+#include "ui/win32/window_class.hpp"
+
 #include <ocidl.h>
 #include <olectl.h>
 
@@ -82,14 +84,7 @@ LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM w, LPARAM l) {
 }  // namespace
 
 void register_picture_class(HINSTANCE instance) {
-    WNDCLASSEXW window_class{};
-    window_class.cbSize = sizeof window_class;
-    window_class.lpfnWndProc = procedure;
-    window_class.hInstance = instance;
-    window_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    window_class.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-    window_class.lpszClassName = class_name;
-    RegisterClassExW(&window_class);
+    register_window_class(instance, class_name, procedure);
 }
 
 HWND create_picture_window(HWND parent, int id, std::span<const std::uint8_t> jpeg) {

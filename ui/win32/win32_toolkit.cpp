@@ -5,12 +5,13 @@
 #include <cstring>
 #include <optional>
 
+#include "engine/utf8.hpp"
 #include "ui/layout/main_window_layout.hpp"
 #include "ui/layout/pictures.hpp"
 #include "ui/win32/gdi_fonts.hpp"
 #include "ui/win32/hypertext_window.hpp"
 #include "ui/win32/picture_window.hpp"
-#include "ui/win32/utf16.hpp"
+#include "ui/win32/window_class.hpp"
 
 namespace pixtallo::ui::win32 {
 namespace {
@@ -57,14 +58,7 @@ DWORD window_ex_style() {
 }  // namespace
 
 Win32Toolkit::Win32Toolkit(HINSTANCE instance) : instance_(instance) {
-    WNDCLASSEXW window_class{};
-    window_class.cbSize = sizeof window_class;
-    window_class.lpfnWndProc = window_procedure;
-    window_class.hInstance = instance;
-    window_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    window_class.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-    window_class.lpszClassName = main_class;
-    RegisterClassExW(&window_class);
+    register_window_class(instance, main_class, window_procedure);
     HypertextWindow::register_class(instance);
     register_picture_class(instance);
     edit_background_ = CreateSolidBrush(RGB(255, 255, 255));
@@ -84,7 +78,7 @@ void Win32Toolkit::create_window(const WindowSpec& spec) {
     // Centred by the outer size, each division cutting off the fraction.
     const int left = (GetSystemMetrics(SM_CXSCREEN) - spec.outer_size.width) / 2;
     const int top = (GetSystemMetrics(SM_CYSCREEN) - spec.outer_size.height) / 2;
-    window_ = CreateWindowExW(window_ex_style(), main_class, to_utf16(spec.title).c_str(),
+    window_ = CreateWindowExW(window_ex_style(), main_class, engine::to_wide(spec.title).c_str(),
                               window_style(), left, top, spec.outer_size.width,
                               spec.outer_size.height, nullptr, nullptr, instance_, this);
     icon_ = make_icon();
@@ -94,7 +88,7 @@ void Win32Toolkit::create_window(const WindowSpec& spec) {
 }
 
 void Win32Toolkit::create_control(const ControlSpec& spec) {
-    const std::wstring text = to_utf16(spec.text);
+    const std::wstring text = engine::to_wide(spec.text);
     const HMENU id = reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id));
     HWND control = nullptr;
     switch (spec.kind) {
@@ -219,7 +213,7 @@ std::string Win32Toolkit::text(ControlId id) const {
     std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
     text.resize(static_cast<std::size_t>(
         GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
-    return to_utf8(text);
+    return engine::from_wide(text);
 }
 
 void Win32Toolkit::set_text(ControlId id, std::string_view text) {
@@ -228,7 +222,7 @@ void Win32Toolkit::set_text(ControlId id, std::string_view text) {
         view->set_content(text);
         return;
     }
-    SetWindowTextW(control, to_utf16(text).c_str());
+    SetWindowTextW(control, engine::to_wide(text).c_str());
 }
 
 void Win32Toolkit::start_timer(ControlId id, int period_ms) {

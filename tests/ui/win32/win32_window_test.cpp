@@ -10,10 +10,10 @@
 #include <vector>
 
 #include "engine/fields.hpp"
+#include "engine/utf8.hpp"
 #include "ui/layout/main_window_layout.hpp"
 #include "ui/main_window/main_window.hpp"
 #include "ui/main_window/tab_ring.hpp"
-#include "ui/win32/utf16.hpp"
 #include "ui/win32/win32_toolkit.hpp"
 
 namespace pixtallo::ui::win32 {
@@ -44,7 +44,7 @@ class Win32Window : public testing::Test {
     std::string text_of(HWND control) {
         wchar_t buffer[256] = {};
         GetWindowTextW(control, buffer, 256);
-        return to_utf8(buffer);
+        return engine::from_wide(buffer);
     }
     void key(WPARAM virtual_key) {
         PostMessageW(GetFocus(), WM_KEYDOWN, virtual_key, 0);
@@ -112,7 +112,8 @@ TEST_F(Win32Window, TypingTheWorkedExampleAndClickingTheFirstPreset) {
         {"长", "5.2"},    {"高", "2.1"},      {"控制卡", "1500"},  {"电源单价", "75"},
         {"板单价", "95"}, {"边框单价", "30"}, {"其它费用", "500"}, {"报价", "2800"}};
     for (const auto& [name, text] : inputs) {
-        SendMessageW(hwnd(name), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(to_utf16(text).c_str()));
+        SendMessageW(hwnd(name), WM_SETTEXT, 0,
+                     reinterpret_cast<LPARAM>(engine::to_wide(text).c_str()));
     }
     SendMessageW(hwnd("按钮1"), BM_CLICK, 0, 0);
     backend.pump();
