@@ -26,12 +26,12 @@ TEST(Layout, SeventyOneControlsInPlaceOrderWithUniqueNamesAndNumbers) {
     std::set<std::uint32_t> numbers;
     std::map<ControlId, int> children;
     for (std::size_t i = 0; i < controls().size(); ++i) {
-        const ControlSpec& spec = controls()[i];
-        EXPECT_EQ(spec.id, static_cast<ControlId>(i + 1));
-        EXPECT_TRUE(names.insert(spec.name).second) << spec.name;
-        EXPECT_TRUE(numbers.insert(spec.number).second) << spec.name;
-        EXPECT_EQ(spec.number & 0xFFFF0000u, 0x16010000u) << spec.name;
-        ++children[spec.parent];
+        const ControlLayout& layout = controls()[i];
+        EXPECT_EQ(layout.id, static_cast<ControlId>(i + 1));
+        EXPECT_TRUE(names.insert(layout.name).second) << layout.name;
+        EXPECT_TRUE(numbers.insert(layout.number).second) << layout.name;
+        EXPECT_EQ(layout.number & 0xFFFF0000u, 0x16010000u) << layout.name;
+        ++children[layout.parent];
     }
     EXPECT_EQ(children[window_id], 7);
     EXPECT_EQ(children[control_id("分组框2")], 24);
@@ -51,12 +51,13 @@ struct ControlCase {
 class LayoutControls : public testing::TestWithParam<ControlCase> {};
 
 TEST_P(LayoutControls, HoldTheirPlaceAndText) {
-    const ControlSpec* spec = control_by_name(GetParam().name);
-    ASSERT_NE(spec, nullptr);
-    EXPECT_EQ(spec->kind, GetParam().kind);
-    EXPECT_EQ(spec->parent, GetParam().parent.empty() ? window_id : control_id(GetParam().parent));
-    EXPECT_EQ(spec->rect, GetParam().rect);
-    EXPECT_EQ(spec->text, GetParam().text);
+    const ControlLayout* layout = control_by_name(GetParam().name);
+    ASSERT_NE(layout, nullptr);
+    EXPECT_EQ(layout->kind, GetParam().kind);
+    EXPECT_EQ(layout->parent,
+              GetParam().parent.empty() ? window_id : control_id(GetParam().parent));
+    EXPECT_EQ(layout->rect, GetParam().rect);
+    EXPECT_EQ(layout->text, GetParam().text);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -73,32 +74,32 @@ INSTANTIATE_TEST_SUITE_P(
         ControlCase{"分组框1", Kind::GroupBox, "", {455, 4, 448, 436}, "电子屏计算结果"}));
 
 TEST(Layout, LooksDifferFromTheKindsDefaultsOnlyWhereGiven) {
-    const ControlSpec& price = control(control_id("报价"));
-    EXPECT_EQ(price.font, (FontSpec{16, true}));
+    const ControlLayout& price = control(control_id("报价"));
+    EXPECT_EQ(price.font, (FontStyle{16, true}));
     EXPECT_EQ(price.text_colour, Rgb{0x000080});
     EXPECT_TRUE(price.centred);
-    const ControlSpec& other = control(control_id("其它费用"));
-    EXPECT_EQ(other.font, (FontSpec{16, false}));
+    const ControlLayout& other = control(control_id("其它费用"));
+    EXPECT_EQ(other.font, (FontStyle{16, false}));
     EXPECT_EQ(other.text_colour, std::nullopt);
-    const ControlSpec& cost = control(control_id("成本"));
-    EXPECT_EQ(cost.font, (FontSpec{14, false}));
+    const ControlLayout& cost = control(control_id("成本"));
+    EXPECT_EQ(cost.font, (FontStyle{14, false}));
     EXPECT_EQ(cost.text_colour, Rgb{0xFF0000});
     EXPECT_FALSE(cost.centred);
     EXPECT_FALSE(control(control_id("简单超文本框1")).has_border);
     EXPECT_TRUE(control(control_id("简单超文本框2")).has_border);
     int tab_stops = 0;
-    for (const ControlSpec& spec : controls()) {
-        tab_stops += spec.tab_stop() ? 1 : 0;
-        EXPECT_EQ(spec.visible(), spec.kind != Kind::Timer);
+    for (const ControlLayout& layout : controls()) {
+        tab_stops += layout.tab_stop() ? 1 : 0;
+        EXPECT_EQ(layout.visible(), layout.kind != Kind::Timer);
     }
     EXPECT_EQ(tab_stops, 37);
 }
 
 TEST(Layout, WindowSettings) {
-    EXPECT_EQ(main_window_spec().title, "Quillorn Pixtallo V2010.05.29");
-    EXPECT_EQ(main_window_spec().outer_size, (Size{916, 491}));
-    EXPECT_EQ(main_window_spec().client_size, (Size{910, 469}));
-    EXPECT_EQ(main_window_spec().tag_text, LinkListText);
+    EXPECT_EQ(main_window_settings().title, "Quillorn Pixtallo V2010.05.29");
+    EXPECT_EQ(main_window_settings().outer_size, (Size{916, 491}));
+    EXPECT_EQ(main_window_settings().client_size, (Size{910, 469}));
+    EXPECT_EQ(main_window_settings().tag_text, LinkListText);
 }
 
 TEST(Layout, StyleSheetHasSeventeenCrLfLines) {

@@ -80,7 +80,7 @@ TEST(CodePage936Length, AsciiOneEverythingElseTwo) {
 class LinkBanner : public testing::Test {
   protected:
     LinkBanner() {
-        fake.create_window(main_window_spec());
+        fake.create_window(main_window_settings());
         for (const char* name : {"简单超文本框1", "时钟1", "时钟2"}) {
             fake.create_control(control(control_id(name)));
         }

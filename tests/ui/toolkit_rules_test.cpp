@@ -17,7 +17,7 @@ class GeometryClamp : public testing::TestWithParam<ClampCase> {};
 
 TEST_P(GeometryClamp, CutsWrittenValuesToTheToolkitsLimits) {
     FakeToolkit fake;
-    const ControlSpec& strip = control(control_id("简单超文本框1"));
+    const ControlLayout& strip = control(control_id("简单超文本框1"));
     fake.create_control(strip);
     Toolkit toolkit(fake);
     toolkit.set_left(strip.id, GetParam().written);

@@ -12,18 +12,18 @@ void FakeToolkit::record(std::string_view what, ControlId id) {
                    std::string(id == window_id ? std::string_view("window") : control(id).name));
 }
 
-void FakeToolkit::create_window(const WindowSpec& spec) {
-    client_size_ = spec.client_size;
+void FakeToolkit::create_window(const WindowLayout& layout) {
+    client_size_ = layout.client_size;
     // Centred on the screen, each division cutting off the fraction.
-    window_rect_ = {(screen_size.width - spec.outer_size.width) / 2,
-                    (screen_size.height - spec.outer_size.height) / 2, spec.outer_size.width,
-                    spec.outer_size.height};
+    window_rect_ = {(screen_size.width - layout.outer_size.width) / 2,
+                    (screen_size.height - layout.outer_size.height) / 2, layout.outer_size.width,
+                    layout.outer_size.height};
     record("create", window_id);
 }
 
-void FakeToolkit::create_control(const ControlSpec& spec) {
-    controls_[spec.id] = {&spec, window_id, spec.rect, std::string(spec.text), false, 0};
-    record("create", spec.id);
+void FakeToolkit::create_control(const ControlLayout& layout) {
+    controls_[layout.id] = {&layout, window_id, layout.rect, std::string(layout.text), false, 0};
+    record("create", layout.id);
 }
 
 void FakeToolkit::set_parent(ControlId child, ControlId group) {

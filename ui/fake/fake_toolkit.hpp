@@ -21,8 +21,8 @@ class FakeToolkit final : public ToolkitBackend {
 
     // --- ToolkitBackend
     void set_event_sink(EventSink& sink) override { sink_ = &sink; }
-    void create_window(const WindowSpec& spec) override;
-    void create_control(const ControlSpec& spec) override;
+    void create_window(const WindowLayout& layout) override;
+    void create_control(const ControlLayout& layout) override;
     void set_parent(ControlId child, ControlId group) override;
     void raise(ControlId id) override;
     void show_control(ControlId id) override;
@@ -79,7 +79,7 @@ class FakeToolkit final : public ToolkitBackend {
 
   private:
     struct Control {
-        const ControlSpec* spec;
+        const ControlLayout* layout;
         ControlId parent;
         Rect rect;
         std::string text;

@@ -6,21 +6,21 @@
 #include <span>
 #include <string_view>
 
-#include "ui/layout/control_spec.hpp"
+#include "ui/layout/control_layout.hpp"
 
 namespace pixtallo::ui {
 
 inline constexpr std::size_t control_count = 71;
 
-const WindowSpec& main_window_spec() noexcept;
+const WindowLayout& main_window_settings() noexcept;
 
 // Indexed by place - 1: controls()[0] is No. 1, 简单超文本框2.
-const std::array<ControlSpec, control_count>& controls() noexcept;
+const std::array<ControlLayout, control_count>& controls() noexcept;
 
-const ControlSpec& control(ControlId id) noexcept;
+const ControlLayout& control(ControlId id) noexcept;
 
 // nullptr when no control has that name.
-const ControlSpec* control_by_name(std::string_view name) noexcept;
+const ControlLayout* control_by_name(std::string_view name) noexcept;
 
 // The control with that name; the name must be one of the layout's.
 ControlId control_id(std::string_view name) noexcept;

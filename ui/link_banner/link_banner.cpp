@@ -78,7 +78,7 @@ void build_link_banner(Toolkit& toolkit) {
     const Size client = toolkit.client_size();
     toolkit.set_left(strip(), client.width);
     toolkit.set_top(strip(), truncated(static_cast<double>(client.height) - 20.0));
-    const LinkStrip links = assemble_link_strip(main_window_spec().tag_text);
+    const LinkStrip links = assemble_link_strip(main_window_settings().tag_text);
     toolkit.set_width(strip(), links.width);
     toolkit.set_text(strip(), links.hypertext);
     toolkit.set_timer_interval(scroll_timer(), banner_interval_ms);

@@ -15,23 +15,23 @@ MainWindow::MainWindow(Toolkit& toolkit, BoundHandlers& handlers)
 
 void MainWindow::open() {
     ToolkitBackend& backend = toolkit_.backend();
-    backend.create_window(main_window_spec());
+    backend.create_window(main_window_settings());
     // Created in reverse layout order, each hidden and first a child of the window.
-    for (auto spec = controls().rbegin(); spec != controls().rend(); ++spec) {
-        backend.create_control(*spec);
+    for (auto layout = controls().rbegin(); layout != controls().rend(); ++layout) {
+        backend.create_control(*layout);
     }
-    for (const ControlSpec& spec : controls()) {
-        if (spec.parent != window_id) {
-            backend.set_parent(spec.id, spec.parent);
+    for (const ControlLayout& layout : controls()) {
+        if (layout.parent != window_id) {
+            backend.set_parent(layout.id, layout.parent);
         }
     }
     // Raising from the highest place down leaves the lowest place on top among its siblings.
-    for (auto spec = controls().rbegin(); spec != controls().rend(); ++spec) {
-        backend.raise(spec->id);
+    for (auto layout = controls().rbegin(); layout != controls().rend(); ++layout) {
+        backend.raise(layout->id);
     }
-    for (const ControlSpec& spec : controls()) {
-        if (spec.visible()) {
-            backend.show_control(spec.id);
+    for (const ControlLayout& layout : controls()) {
+        if (layout.visible()) {
+            backend.show_control(layout.id);
         }
     }
     // The handlers rely on this running before anything has been drawn.
@@ -68,14 +68,14 @@ PressOutcome MainWindow::left_pressed(ControlId target, Point, int) {
         toolkit_.backend().begin_window_drag();
         return PressOutcome::Deliver;
     }
-    const ControlSpec& spec = control(target);
+    const ControlLayout& layout = control(target);
     // Labels and group boxes drag the window and never see the press. The picture banner does
     // not drag: its press opens the banner's web page.
-    if (spec.kind == Kind::Label || spec.kind == Kind::GroupBox) {
+    if (layout.kind == Kind::Label || layout.kind == Kind::GroupBox) {
         toolkit_.backend().begin_window_drag();
         return PressOutcome::Swallow;
     }
-    fire(spec.name, left_press_event);
+    fire(layout.name, left_press_event);
     return PressOutcome::Deliver;
 }
 

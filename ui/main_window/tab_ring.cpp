@@ -8,20 +8,20 @@ namespace pixtallo::ui {
 
 const std::vector<ControlId>& tab_ring() {
     static const std::vector<ControlId> ring = [] {
-        std::vector<const ControlSpec*> stops;
-        for (const ControlSpec& spec : controls()) {
-            if (spec.tab_stop() && spec.visible()) {  // every control is enabled
-                stops.push_back(&spec);
+        std::vector<const ControlLayout*> stops;
+        for (const ControlLayout& layout : controls()) {
+            if (layout.tab_stop() && layout.visible()) {  // every control is enabled
+                stops.push_back(&layout);
             }
         }
         std::stable_sort(
-            stops.begin(), stops.end(), [](const ControlSpec* a, const ControlSpec* b) {
+            stops.begin(), stops.end(), [](const ControlLayout* a, const ControlLayout* b) {
                 return a->tab_order() != b->tab_order() ? a->tab_order() < b->tab_order()
                                                         : a->id > b->id;
             });
         std::vector<ControlId> ids;
-        for (const ControlSpec* spec : stops) {
-            ids.push_back(spec->id);
+        for (const ControlLayout* layout : stops) {
+            ids.push_back(layout->id);
         }
         return ids;
     }();

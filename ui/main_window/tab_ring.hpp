@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "ui/layout/control_spec.hpp"
+#include "ui/layout/control_layout.hpp"
 
 namespace pixtallo::ui {
 

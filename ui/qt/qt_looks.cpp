@@ -7,13 +7,13 @@
 
 namespace pixtallo::ui::qt {
 
-QFont song_font(const FontSpec& spec) {
+QFont song_font(const FontStyle& layout) {
     QFont font;
     font.setFamilies({QStringLiteral("SimSun"), QStringLiteral("AR PL UMing CN"),
                       QStringLiteral("Noto Serif CJK SC")});
     font.setStyleHint(QFont::Serif);
-    font.setPixelSize(spec.pixel_size);
-    font.setWeight(spec.bold ? QFont::Bold : QFont::Normal);
+    font.setPixelSize(layout.pixel_size);
+    font.setWeight(layout.bold ? QFont::Bold : QFont::Normal);
     return font;
 }
 

@@ -7,13 +7,13 @@
 #include <optional>
 #include <string_view>
 
-#include "ui/layout/control_spec.hpp"
+#include "ui/layout/control_layout.hpp"
 
 namespace pixtallo::ui::qt {
 
 // 宋体 as a Song/Ming-style CJK face: SimSun where it exists, else AR PL UMing CN, else Noto
 // Serif CJK SC; `pixel_size` is the em height.
-QFont song_font(const FontSpec& spec);
+QFont song_font(const FontStyle& layout);
 
 // The default user-interface font of the window: 宋体 at 12 px, so the fixed layout fits.
 QFont default_font();

@@ -36,35 +36,35 @@ QString caption(std::string_view text) {
     return from_utf8(text).remove(u'\r');
 }
 
-QWidget* make_widget(const ControlSpec& spec, QWidget* parent) {
-    switch (spec.kind) {
+QWidget* make_widget(const ControlLayout& layout, QWidget* parent) {
+    switch (layout.kind) {
         case Kind::Label: {
             auto* label = new QLabel(parent);
             label->setTextFormat(Qt::PlainText);  // "&" shows as it is
             label->setWordWrap(false);            // one line, cut at the edges
             label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-            label->setText(from_utf8(spec.text));
+            label->setText(from_utf8(layout.text));
             return label;
         }
         case Kind::EditBox: {
             auto* edit = new QLineEdit(parent);
             edit->setFrame(true);
-            edit->setAlignment(spec.centred ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
-            edit->setText(from_utf8(spec.text));
+            edit->setAlignment(layout.centred ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
+            edit->setText(from_utf8(layout.text));
             return edit;
         }
         case Kind::Button: {
-            auto* button = new QPushButton(caption(spec.text), parent);
+            auto* button = new QPushButton(caption(layout.text), parent);
             button->setAutoDefault(false);  // no default button: Enter never clicks
             return button;
         }
         case Kind::GroupBox:
-            return new QGroupBox(from_utf8(spec.text), parent);
+            return new QGroupBox(from_utf8(layout.text), parent);
         case Kind::PicBox:
             return new PictureBox(banner_jpeg(), parent);
         case Kind::SimpleHtml: {
-            auto* view = new HypertextView(spec.has_border, parent);
-            view->set_content(spec.text);
+            auto* view = new HypertextView(layout.has_border, parent);
+            view->set_content(layout.text);
             return view;
         }
         case Kind::Timer:  // holds the timer's place only; never shown
@@ -75,15 +75,15 @@ QWidget* make_widget(const ControlSpec& spec, QWidget* parent) {
 }
 
 // Text colour goes in the palette role the widget draws its text with.
-void apply_looks(QWidget* widget, const ControlSpec& spec) {
+void apply_looks(QWidget* widget, const ControlLayout& layout) {
     // Set on every control, so none inherits a group box's font or colour.
-    widget->setFont(spec.font ? song_font(*spec.font) : default_font());
+    widget->setFont(layout.font ? song_font(*layout.font) : default_font());
     QPalette palette = widget->palette();
-    const QColor colour = text_colour(spec.text_colour);
+    const QColor colour = text_colour(layout.text_colour);
     palette.setColor(QPalette::WindowText, colour);
     palette.setColor(QPalette::Text, colour);
     palette.setColor(QPalette::ButtonText, colour);
-    if (spec.kind == Kind::EditBox) {
+    if (layout.kind == Kind::EditBox) {
         palette.setColor(QPalette::Base, Qt::white);
     }
     widget->setPalette(palette);
@@ -106,43 +106,43 @@ QWidget* QtToolkit::window() const {
     return window_.get();
 }
 
-void QtToolkit::create_window(const WindowSpec& spec) {
+void QtToolkit::create_window(const WindowLayout& layout) {
     window_ = std::make_unique<TopLevelWindow>();
-    window_->setWindowTitle(from_utf8(spec.title));
+    window_->setWindowTitle(from_utf8(layout.title));
     window_->setWindowIcon(window_icon());
     window_->setFont(default_font());
-    window_->setFixedSize(spec.client_size.width, spec.client_size.height);
+    window_->setFixedSize(layout.client_size.width, layout.client_size.height);
     // Centred by the outer size, each division cutting off the fraction.
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    window_->move(screen.left() + (screen.width() - spec.outer_size.width) / 2,
-                  screen.top() + (screen.height() - spec.outer_size.height) / 2);
+    window_->move(screen.left() + (screen.width() - layout.outer_size.width) / 2,
+                  screen.top() + (screen.height() - layout.outer_size.height) / 2);
     window_->setProperty(control_property, window_id);
 }
 
-void QtToolkit::create_control(const ControlSpec& spec) {
-    QWidget* widget = make_widget(spec, window_.get());
+void QtToolkit::create_control(const ControlLayout& layout) {
+    QWidget* widget = make_widget(layout, window_.get());
     widget->hide();
-    widget->setObjectName(from_utf8(spec.name));
-    widget->setAccessibleName(from_utf8(spec.name));
-    widget->setProperty(control_property, spec.id);
-    widget->setGeometry(spec.rect.left, spec.rect.top, spec.rect.width, spec.rect.height);
-    widget->setFocusPolicy(spec.tab_stop() ? Qt::StrongFocus : Qt::NoFocus);
-    apply_looks(widget, spec);
-    widgets_[spec.id] = widget;
-    if (spec.kind == Kind::Timer) {
+    widget->setObjectName(from_utf8(layout.name));
+    widget->setAccessibleName(from_utf8(layout.name));
+    widget->setProperty(control_property, layout.id);
+    widget->setGeometry(layout.rect.left, layout.rect.top, layout.rect.width, layout.rect.height);
+    widget->setFocusPolicy(layout.tab_stop() ? Qt::StrongFocus : Qt::NoFocus);
+    apply_looks(widget, layout);
+    widgets_[layout.id] = widget;
+    if (layout.kind == Kind::Timer) {
         auto* timer = new QTimer();
         timer->setTimerType(Qt::PreciseTimer);
         QObject::connect(timer, &QTimer::timeout, this,
-                         [this, id = spec.id] { sink_->timer_ticked(id); });
-        timers_[spec.id] = timer;
+                         [this, id = layout.id] { sink_->timer_ticked(id); });
+        timers_[layout.id] = timer;
     }
     if (auto* button = qobject_cast<QPushButton*>(widget)) {
         QObject::connect(button, &QPushButton::clicked, this,
-                         [this, id = spec.id] { sink_->clicked(id); });
+                         [this, id = layout.id] { sink_->clicked(id); });
     }
     if (auto* view = dynamic_cast<HypertextView*>(widget)) {
         view->on_link_pressed(
-            [this, id = spec.id](std::string_view address) { sink_->link_pressed(id, address); });
+            [this, id = layout.id](std::string_view address) { sink_->link_pressed(id, address); });
     }
 }
 

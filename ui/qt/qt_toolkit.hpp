@@ -22,8 +22,8 @@ class QtToolkit final : public QObject, public ToolkitBackend {
     ~QtToolkit() override;
 
     void set_event_sink(EventSink& sink) override { sink_ = &sink; }
-    void create_window(const WindowSpec& spec) override;
-    void create_control(const ControlSpec& spec) override;
+    void create_window(const WindowLayout& layout) override;
+    void create_control(const ControlLayout& layout) override;
     void set_parent(ControlId child, ControlId group) override;
     void raise(ControlId id) override;
     void show_control(ControlId id) override;

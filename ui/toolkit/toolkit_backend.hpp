@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "ui/layout/control_spec.hpp"
+#include "ui/layout/control_layout.hpp"
 
 namespace pixtallo::ui {
 
@@ -56,10 +56,10 @@ class ToolkitBackend {
 
     // The window, hidden, centred on the screen, with its title, icon, fixed frame and the
     // default font.
-    virtual void create_window(const WindowSpec& spec) = 0;
+    virtual void create_window(const WindowLayout& layout) = 0;
     // A control, hidden, as a child of the window, with its layout values and kind's settings.
     // A timer gets no window; it is created stopped.
-    virtual void create_control(const ControlSpec& spec) = 0;
+    virtual void create_control(const ControlLayout& layout) = 0;
     // Makes `child` a child of the group box; its stored left and top become relative to it.
     virtual void set_parent(ControlId child, ControlId group) = 0;
     // Puts the control on top of its siblings.

@@ -13,13 +13,13 @@ class FontCache {
             DeleteObject(font);
         }
     }
-    HFONT get(const FontSpec& spec, bool underline) {
-        const auto key = std::make_tuple(spec.pixel_size, spec.bold, underline);
+    HFONT get(const FontStyle& layout, bool underline) {
+        const auto key = std::make_tuple(layout.pixel_size, layout.bold, underline);
         auto found = fonts_.find(key);
         if (found == fonts_.end()) {
             // A negative height asks for the em height (cell height less internal leading).
             const HFONT font = CreateFontW(
-                -spec.pixel_size, 0, 0, 0, spec.bold ? FW_BOLD : FW_NORMAL, FALSE,
+                -layout.pixel_size, 0, 0, 0, layout.bold ? FW_BOLD : FW_NORMAL, FALSE,
                 underline ? TRUE : FALSE, FALSE, GB2312_CHARSET, OUT_DEFAULT_PRECIS,
                 CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"SimSun");
             found = fonts_.emplace(key, font).first;
@@ -33,9 +33,9 @@ class FontCache {
 
 }  // namespace
 
-HFONT song_font(const FontSpec& spec, bool underline) {
+HFONT song_font(const FontStyle& layout, bool underline) {
     static FontCache cache;
-    return cache.get(spec, underline);
+    return cache.get(layout, underline);
 }
 
 HFONT default_gui_font() {

@@ -4,11 +4,11 @@
 
 #include <windows.h>
 
-#include "ui/layout/control_spec.hpp"
+#include "ui/layout/control_layout.hpp"
 
 namespace pixtallo::ui::win32 {
 
-HFONT song_font(const FontSpec& spec, bool underline = false);
+HFONT song_font(const FontStyle& layout, bool underline = false);
 
 // The default user-interface font the layout was designed with: 宋体 at 12 px, which is what
 // DEFAULT_GUI_FONT is on a Chinese Windows. Asked for by name, so the fixed layout fits and shows

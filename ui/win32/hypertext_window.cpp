@@ -11,7 +11,7 @@ namespace {
 
 constexpr wchar_t class_name[] = L"PixtalloHypertext";
 constexpr int tab_width_in_blanks = 8;
-constexpr FontSpec body_font{12, false};  // "body": 9 pt 宋体
+constexpr FontStyle body_font{12, false};  // "body": 9 pt 宋体
 constexpr COLORREF link_colour = RGB(0, 0, 255);
 
 SIZE text_size(HDC dc, const std::wstring& text) {

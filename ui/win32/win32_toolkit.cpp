@@ -74,24 +74,24 @@ Win32Toolkit::~Win32Toolkit() {
     DeleteObject(edit_background_);
 }
 
-void Win32Toolkit::create_window(const WindowSpec& spec) {
+void Win32Toolkit::create_window(const WindowLayout& layout) {
     // Centred by the outer size, each division cutting off the fraction.
-    const int left = (GetSystemMetrics(SM_CXSCREEN) - spec.outer_size.width) / 2;
-    const int top = (GetSystemMetrics(SM_CYSCREEN) - spec.outer_size.height) / 2;
-    window_ = CreateWindowExW(window_ex_style(), main_class, engine::to_wide(spec.title).c_str(),
-                              window_style(), left, top, spec.outer_size.width,
-                              spec.outer_size.height, nullptr, nullptr, instance_, this);
+    const int left = (GetSystemMetrics(SM_CXSCREEN) - layout.outer_size.width) / 2;
+    const int top = (GetSystemMetrics(SM_CYSCREEN) - layout.outer_size.height) / 2;
+    window_ = CreateWindowExW(window_ex_style(), main_class, engine::to_wide(layout.title).c_str(),
+                              window_style(), left, top, layout.outer_size.width,
+                              layout.outer_size.height, nullptr, nullptr, instance_, this);
     icon_ = make_icon();
     SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
     SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
     SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(default_gui_font()), FALSE);
 }
 
-void Win32Toolkit::create_control(const ControlSpec& spec) {
-    const std::wstring text = engine::to_wide(spec.text);
-    const HMENU id = reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id));
+void Win32Toolkit::create_control(const ControlLayout& layout) {
+    const std::wstring text = engine::to_wide(layout.text);
+    const HMENU id = reinterpret_cast<HMENU>(static_cast<INT_PTR>(layout.id));
     HWND control = nullptr;
-    switch (spec.kind) {
+    switch (layout.kind) {
         case Kind::Label:
             control = CreateWindowExW(0, L"STATIC", text.c_str(),
                                       WS_CHILD | SS_LEFTNOWORDWRAP | SS_NOPREFIX | SS_CENTERIMAGE,
@@ -100,8 +100,8 @@ void Win32Toolkit::create_control(const ControlSpec& spec) {
         case Kind::EditBox:
             control = CreateWindowExW(
                 WS_EX_CLIENTEDGE, L"EDIT", text.c_str(),
-                WS_CHILD | WS_TABSTOP | ES_AUTOHSCROLL | (spec.centred ? ES_CENTER : ES_LEFT), 0, 0,
-                0, 0, window_, id, instance_, nullptr);
+                WS_CHILD | WS_TABSTOP | ES_AUTOHSCROLL | (layout.centred ? ES_CENTER : ES_LEFT), 0,
+                0, 0, 0, window_, id, instance_, nullptr);
             break;
         case Kind::Button:
             control = CreateWindowExW(
@@ -117,27 +117,29 @@ void Win32Toolkit::create_control(const ControlSpec& spec) {
                 control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(group_procedure)));
             break;
         case Kind::PicBox:
-            control = create_picture_window(window_, spec.id, banner_jpeg());
+            control = create_picture_window(window_, layout.id, banner_jpeg());
             break;
         case Kind::SimpleHtml:
-            control = HypertextWindow::create(window_, spec.id, spec.has_border,
-                                              [this, id = spec.id](std::string_view address) {
+            control = HypertextWindow::create(window_, layout.id, layout.has_border,
+                                              [this, id = layout.id](std::string_view address) {
                                                   sink_->link_pressed(id, address);
                                               });
-            HypertextWindow::of(control)->set_content(spec.text);
+            HypertextWindow::of(control)->set_content(layout.text);
             break;
         case Kind::Timer:  // no window: SetTimer on the main window, keyed by the control's place
-            timer_places_[spec.id] = spec.rect;
+            timer_places_[layout.id] = layout.rect;
             return;
         case Kind::Window:
             return;
     }
-    controls_[spec.id] = control;
-    ids_[control] = spec.id;
-    SendMessageW(control, WM_SETFONT,
-                 reinterpret_cast<WPARAM>(spec.font ? song_font(*spec.font) : default_gui_font()),
-                 FALSE);
-    MoveWindow(control, spec.rect.left, spec.rect.top, spec.rect.width, spec.rect.height, FALSE);
+    controls_[layout.id] = control;
+    ids_[control] = layout.id;
+    SendMessageW(
+        control, WM_SETFONT,
+        reinterpret_cast<WPARAM>(layout.font ? song_font(*layout.font) : default_gui_font()),
+        FALSE);
+    MoveWindow(control, layout.rect.left, layout.rect.top, layout.rect.width, layout.rect.height,
+               FALSE);
 }
 
 void Win32Toolkit::set_parent(ControlId child, ControlId group) {

@@ -102,36 +102,36 @@ class QtWindowTest : public QObject {
 
     void every_control_matches_the_layout_data() {
         QTest::addColumn<int>("id");
-        for (const ControlSpec& spec : controls()) {
-            QTest::newRow(std::string(spec.name).c_str()) << spec.id;
+        for (const ControlLayout& layout : controls()) {
+            QTest::newRow(std::string(layout.name).c_str()) << layout.id;
         }
     }
     void every_control_matches_the_layout() {
         QFETCH(int, id);
-        const ControlSpec& spec = control(id);
+        const ControlLayout& layout = control(id);
         QWidget* w = toolkit_->widget(id);
-        QCOMPARE(w->objectName(), from_utf8(spec.name));
-        QCOMPARE(w->accessibleName(), from_utf8(spec.name));
-        if (spec.name == "简单超文本框1") {
+        QCOMPARE(w->objectName(), from_utf8(layout.name));
+        QCOMPARE(w->accessibleName(), from_utf8(layout.name));
+        if (layout.name == "简单超文本框1") {
             // Built and moving by now: its width from the links, 20 above the bottom.
             QCOMPARE(w->size(), QSize(792, 16));
             QCOMPARE(w->y(), 469 - 20);
         } else {
-            QCOMPARE(w->geometry(),
-                     QRect(spec.rect.left, spec.rect.top, spec.rect.width, spec.rect.height));
+            QCOMPARE(w->geometry(), QRect(layout.rect.left, layout.rect.top, layout.rect.width,
+                                          layout.rect.height));
         }
         QWidget* parent =
-            spec.parent == window_id ? toolkit_->window() : toolkit_->widget(spec.parent);
+            layout.parent == window_id ? toolkit_->window() : toolkit_->widget(layout.parent);
         QCOMPARE(w->parentWidget(), parent);
-        QCOMPARE(w->isVisible(), spec.visible());
-        const FontSpec font = spec.font.value_or(FontSpec{12, false});
+        QCOMPARE(w->isVisible(), layout.visible());
+        const FontStyle font = layout.font.value_or(FontStyle{12, false});
         QCOMPARE(w->font().pixelSize(), font.pixel_size);
         QCOMPARE(w->font().bold(), font.bold);
         QVERIFY(w->font().families().contains(QStringLiteral("AR PL UMing CN")));
-        const QColor colour = text_colour(spec.text_colour);
-        switch (spec.kind) {
+        const QColor colour = text_colour(layout.text_colour);
+        switch (layout.kind) {
             case Kind::Label:
-                QCOMPARE(qobject_cast<QLabel*>(w)->text(), from_utf8(spec.text));
+                QCOMPARE(qobject_cast<QLabel*>(w)->text(), from_utf8(layout.text));
                 QCOMPARE(qobject_cast<QLabel*>(w)->textFormat(), Qt::PlainText);
                 QCOMPARE(w->palette().color(QPalette::WindowText), colour);
                 break;
@@ -140,16 +140,17 @@ class QtWindowTest : public QObject {
                 QVERIFY(box->hasFrame());
                 QVERIFY(!box->isReadOnly());
                 QCOMPARE(box->alignment() & Qt::AlignHorizontal_Mask,
-                         spec.centred ? Qt::AlignHCenter : Qt::AlignLeft);
+                         layout.centred ? Qt::AlignHCenter : Qt::AlignLeft);
                 QCOMPARE(w->palette().color(QPalette::Text), colour);
                 QCOMPARE(w->palette().color(QPalette::Base), QColor(Qt::white));
                 break;
             }
             case Kind::Button:
-                QCOMPARE(qobject_cast<QPushButton*>(w)->text(), from_utf8(spec.text).remove(u'\r'));
+                QCOMPARE(qobject_cast<QPushButton*>(w)->text(),
+                         from_utf8(layout.text).remove(u'\r'));
                 break;
             case Kind::GroupBox:
-                QCOMPARE(qobject_cast<QGroupBox*>(w)->title(), from_utf8(spec.text));
+                QCOMPARE(qobject_cast<QGroupBox*>(w)->title(), from_utf8(layout.text));
                 QCOMPARE(w->palette().color(QPalette::WindowText), colour);
                 break;
             default:

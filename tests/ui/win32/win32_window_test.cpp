@@ -79,30 +79,31 @@ TEST_F(Win32Window, HasItsTitleOuterSizeAndToolFrame) {
 }
 
 TEST_F(Win32Window, EveryControlMatchesTheLayout) {
-    for (const ControlSpec& spec : controls()) {
-        if (spec.kind == Kind::Timer) {
-            EXPECT_EQ(toolkit.geometry(spec.id), spec.rect) << spec.name;
+    for (const ControlLayout& layout : controls()) {
+        if (layout.kind == Kind::Timer) {
+            EXPECT_EQ(toolkit.geometry(layout.id), layout.rect) << layout.name;
             continue;
         }
-        SCOPED_TRACE(std::string(spec.name));
-        HWND handle = hwnd(spec.name);
-        EXPECT_EQ(toolkit.geometry(spec.id), spec.rect);
-        EXPECT_EQ(GetParent(handle), spec.parent == window_id
+        SCOPED_TRACE(std::string(layout.name));
+        HWND handle = hwnd(layout.name);
+        EXPECT_EQ(toolkit.geometry(layout.id), layout.rect);
+        EXPECT_EQ(GetParent(handle), layout.parent == window_id
                                          ? backend.window()
-                                         : hwnd(ui::control(spec.parent).name));
+                                         : hwnd(ui::control(layout.parent).name));
         EXPECT_TRUE(IsWindowVisible(handle));
         LOGFONTW font{};
         GetObjectW(reinterpret_cast<HFONT>(SendMessageW(handle, WM_GETFONT, 0, 0)), sizeof font,
                    &font);
-        if (spec.kind != Kind::PicBox && spec.kind != Kind::SimpleHtml) {
-            const FontSpec want = spec.font.value_or(FontSpec{12, false});
+        if (layout.kind != Kind::PicBox && layout.kind != Kind::SimpleHtml) {
+            const FontStyle want = layout.font.value_or(FontStyle{12, false});
             EXPECT_EQ(font.lfHeight, -want.pixel_size);
             EXPECT_EQ(font.lfWeight, want.bold ? FW_BOLD : FW_NORMAL);
             EXPECT_EQ(font.lfCharSet, GB2312_CHARSET);
             EXPECT_EQ(std::wstring(font.lfFaceName), L"SimSun");
         }
-        if (spec.kind == Kind::Label || spec.kind == Kind::Button || spec.kind == Kind::GroupBox) {
-            EXPECT_EQ(text_of(handle), spec.text);
+        if (layout.kind == Kind::Label || layout.kind == Kind::Button ||
+            layout.kind == Kind::GroupBox) {
+            EXPECT_EQ(text_of(handle), layout.text);
         }
     }
 }

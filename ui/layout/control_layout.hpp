@@ -53,13 +53,13 @@ struct Rgb {
 
 // Every font of the layout is 宋体 (a Song/Ming-style CJK face), GB2312, upright, with the em
 // height in pixels.
-struct FontSpec {
+struct FontStyle {
     int pixel_size;
     bool bold;
-    friend bool operator==(const FontSpec&, const FontSpec&) = default;
+    friend bool operator==(const FontStyle&, const FontStyle&) = default;
 };
 
-struct ControlSpec {
+struct ControlLayout {
     ControlId id;  // the place in the layout's list
     std::string_view name;
     std::uint32_t number;
@@ -67,7 +67,7 @@ struct ControlSpec {
     ControlId parent;  // window_id or one of the two group boxes
     Rect rect;         // relative to the parent (a group box's top-left corner)
     std::string_view text;
-    std::optional<FontSpec> font;    // none: the default user-interface font
+    std::optional<FontStyle> font;   // none: the default user-interface font
     std::optional<Rgb> text_colour;  // none: black
     bool centred;                    // an edit box's text is centred instead of left-aligned
     bool has_border;                 // a hypertext box's thin sunken edge
@@ -79,7 +79,7 @@ struct ControlSpec {
     int tab_order() const { return 0; }
 };
 
-struct WindowSpec {
+struct WindowLayout {
     std::string_view title;
     Size outer_size;   // frame and title bar included
     Size client_size;  // what the fixed dialog frame and narrow tool title bar leave inside
