@@ -13,28 +13,27 @@ int clamp_extent(std::int64_t value) noexcept {
     return static_cast<int>(std::clamp<std::int64_t>(value, 0, max_coordinate));
 }
 
-void Toolkit::set_left(ControlId id, std::int64_t left) {
+// One side of the rectangle changes; the others stay as they are.
+void Toolkit::set_side(ControlId id, int Rect::*side, int value) {
     Rect rect = backend_.geometry(id);
-    rect.left = clamp_position(left);
+    rect.*side = value;
     backend_.set_geometry(id, rect);
+}
+
+void Toolkit::set_left(ControlId id, std::int64_t left) {
+    set_side(id, &Rect::left, clamp_position(left));
 }
 
 void Toolkit::set_top(ControlId id, std::int64_t top) {
-    Rect rect = backend_.geometry(id);
-    rect.top = clamp_position(top);
-    backend_.set_geometry(id, rect);
+    set_side(id, &Rect::top, clamp_position(top));
 }
 
 void Toolkit::set_width(ControlId id, std::int64_t width) {
-    Rect rect = backend_.geometry(id);
-    rect.width = clamp_extent(width);
-    backend_.set_geometry(id, rect);
+    set_side(id, &Rect::width, clamp_extent(width));
 }
 
 void Toolkit::set_height(ControlId id, std::int64_t height) {
-    Rect rect = backend_.geometry(id);
-    rect.height = clamp_extent(height);
-    backend_.set_geometry(id, rect);
+    set_side(id, &Rect::height, clamp_extent(height));
 }
 
 int Toolkit::timer_interval(ControlId id) const {

@@ -48,6 +48,8 @@ class Toolkit {
     Point client_origin() const { return backend_.client_origin(); }
 
   private:
+    void set_side(ControlId id, int Rect::*side, int value);
+
     ToolkitBackend& backend_;
     std::map<ControlId, int> intervals_;  // every timer starts stopped
 };
